@@ -1,0 +1,7 @@
+#include "square.h"
+
+namespace varnel {
+
+std::string squareName(Square s) { return "Label" + std::to_string(numberOf(s)); }
+
+} // namespace varnel

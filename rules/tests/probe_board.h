@@ -1,0 +1,121 @@
+#pragma once
+
+#include "rules/memory_board.h"
+#include "rules/square_access_error.h"
+
+#include <iomanip>
+#include <optional>
+#include <ostream>
+#include <vector>
+
+namespace varnel::testing {
+
+struct Access {
+    SquareAccess operation;
+    Square square;
+    ColourValue value; // read or written
+    bool operator==(const Access&) const = default;
+};
+
+inline void PrintTo(const Access& a, std::ostream* out)
+{
+    *out << (a.operation == SquareAccess::Read ? "read " : "write ") << squareName(a.square) << " 0x" << std::hex
+         << std::setw(8) << std::setfill('0') << a.value << std::dec;
+}
+
+inline Access read(Square s, ColourValue c) { return {SquareAccess::Read, s, c}; }
+inline Access write(Square s, ColourValue c) { return {SquareAccess::Write, s, c}; }
+
+// A board in memory that records every access and, when told to, fails at
+// its Nth access (counting from 1) the way a window toolkit would.
+class ProbeBoard final : public BoardState {
+public:
+    static constexpr std::uint32_t failureCode = 1400;
+    static constexpr const char* failureText = "Invalid window handle.";
+
+    explicit ProbeBoard(MemoryBoard start = {}, std::optional<std::size_t> failAt = std::nullopt)
+        : board_(start), failAt_(failAt)
+    {}
+
+    ColourValue colour(Square s) const override
+    {
+        check(SquareAccess::Read, s);
+        const ColourValue c = board_.colour(s);
+        accesses_.push_back(read(s, c));
+        return c;
+    }
+
+    void setColour(Square s, ColourValue c) override
+    {
+        check(SquareAccess::Write, s);
+        board_.setColour(s, c);
+        accesses_.push_back(write(s, c));
+    }
+
+    const std::vector<Access>& accesses() const { return accesses_; }
+    std::size_t attempts() const { return attempts_; }
+    const MemoryBoard& board() const { return board_; }
+
+private:
+    void check(SquareAccess operation, Square s) const
+    {
+        if (++attempts_ == failAt_)
+            throw SquareAccessError(operation, s, failureCode, failureText);
+    }
+
+    MemoryBoard board_;
+    std::optional<std::size_t> failAt_;
+    mutable std::size_t attempts_ = 0;
+    mutable std::vector<Access> accesses_;
+};
+
+// Builds a board from the colours of all 32 squares, Label1 first.
+inline MemoryBoard boardOf(const std::array<ColourValue, squareCount>& colours)
+{
+    MemoryBoard board;
+    for (Square s : allSquares)
+        board.setColour(s, colours[static_cast<std::size_t>(numberOf(s) - 1)]);
+    return board;
+}
+
+inline int piecesOnBoard(const BoardState& board)
+{
+    int pieces = 0;
+    for (Square s : allSquares)
+        pieces += board.colour(s) != Grey;
+    return pieces;
+}
+
+// Falls by exactly one with every push-out and pull-in; 32 at the start and
+// 0 only on a won board.
+inline int distanceToWin(const BoardState& board)
+{
+    int distance = 0;
+    for (Square s : allSquares) {
+        const ColourValue c = board.colour(s);
+        if (c == Green)
+            distance += 2;
+        else if (c == Red && !isPlayCell(s))
+            distance += 1;
+    }
+    return distance;
+}
+
+} // namespace varnel::testing
+
+namespace varnel {
+
+// Shows a board in failure messages as its grid: . grey, G green, R red.
+inline void PrintTo(const MemoryBoard& board, std::ostream* out)
+{
+    for (int row = 0; row < gridSize; ++row) {
+        *out << "\n  ";
+        for (int column = 0; column < gridSize; ++column) {
+            const auto s = squareAt({row, column});
+            const ColourValue c = s ? board.colour(*s) : Grey;
+            *out << (!s ? ' ' : c == Grey ? '.' : c == Green ? 'G' : c == Red ? 'R' : '?');
+        }
+    }
+}
+
+} // namespace varnel

@@ -1,0 +1,18 @@
+// Prints a winning game from the start position, one button a line.
+#include "solver.h"
+
+#include "rules/moves.h"
+
+#include <iostream>
+
+int main()
+{
+    const auto game = varnel::findWinningGame(varnel::MemoryBoard{});
+    if (!game) {
+        std::cerr << "varnel-solve: no winning game from the start position\n";
+        return 1;
+    }
+    for (int button : *game)
+        std::cout << varnel::moveOfButton(button).button << '\n';
+    return 0;
+}
