@@ -1,0 +1,42 @@
+#pragma once
+
+#include "rules/colour.h"
+#include "rules/square.h"
+#include "ui/twips.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace varnel {
+
+// The one window and its 50 controls, described once for every front end.
+
+struct WindowSpec {
+    std::string_view name;
+    std::string_view caption;
+    int clientWidth; // twips
+    int clientHeight;
+    ColourValue background;
+};
+
+inline constexpr WindowSpec form1{"Form1", "Varnel", 2775, 1560, 0x00FF0000};
+
+enum class ControlKind { PushButton, ColouredSquare };
+
+struct ControlSpec {
+    std::string_view name;
+    ControlKind kind;
+    std::string_view caption;
+    TwipRect rect;
+    int tabIndex;
+    std::optional<Square> square; // which board position a square shows
+};
+
+// In stacking order from the bottom: each control is drawn above, and takes
+// the mouse from, those before it.
+extern const std::array<ControlSpec, 50> form1Controls;
+
+const ControlSpec& controlNamed(std::string_view name);
+
+} // namespace varnel

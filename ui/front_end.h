@@ -1,0 +1,35 @@
+#pragma once
+
+#include "rules/board_state.h"
+
+#include <string_view>
+
+namespace varnel {
+
+// What a front end gives the click handlers: the squares, a message box and
+// the end of the program.
+class FrontEnd {
+public:
+    virtual ~FrontEnd() = default;
+
+    // The colours of the window's squares.
+    virtual BoardState& board() = 0;
+
+    // A modal box titled "varnel" with one OK button and no icon; returns
+    // once the player has dismissed it.
+    virtual void showMessage(std::string_view text) = 0;
+
+    // Closes the window and ends the event loop: no further click is handled.
+    virtual void endProgram() = 0;
+
+    // Tells the player that the program has to stop, and why, then ends it
+    // with a failure status.
+    virtual void reportFatalFailure(std::string_view report) = 0;
+
+protected:
+    FrontEnd() = default;
+    FrontEnd(const FrontEnd&) = default;
+    FrontEnd& operator=(const FrontEnd&) = default;
+};
+
+} // namespace varnel

@@ -1,0 +1,64 @@
+#include "handlers.h"
+
+#include "rules/moves.h"
+#include "rules/win_check.h"
+
+#include <algorithm>
+#include <exception>
+#include <string>
+
+namespace varnel {
+
+namespace {
+
+void clickMoveButton(FrontEnd& ui, int button)
+{
+    BoardState& board = ui.board();
+    if (applyMove(board, moveOfButton(button)) == MoveOutcome::Blocked)
+        ui.showMessage(blockedMessage);
+    if (isWon(board)) {
+        ui.showMessage(successMessage);
+        ui.endProgram();
+    }
+}
+
+} // namespace
+
+void Command1_Click(FrontEnd& ui) { clickMoveButton(ui, 1); }
+void Command2_Click(FrontEnd& ui) { clickMoveButton(ui, 2); }
+void Command3_Click(FrontEnd& ui) { clickMoveButton(ui, 3); }
+void Command4_Click(FrontEnd& ui) { clickMoveButton(ui, 4); }
+void Command5_Click(FrontEnd& ui) { clickMoveButton(ui, 5); }
+void Command6_Click(FrontEnd& ui) { clickMoveButton(ui, 6); }
+void Command7_Click(FrontEnd& ui) { clickMoveButton(ui, 7); }
+void Command8_Click(FrontEnd& ui) { clickMoveButton(ui, 8); }
+void Command9_Click(FrontEnd& ui) { clickMoveButton(ui, 9); }
+void Command10_Click(FrontEnd& ui) { clickMoveButton(ui, 10); }
+void Command11_Click(FrontEnd& ui) { clickMoveButton(ui, 11); }
+void Command12_Click(FrontEnd& ui) { clickMoveButton(ui, 12); }
+void Command13_Click(FrontEnd& ui) { clickMoveButton(ui, 13); }
+void Command14_Click(FrontEnd& ui) { clickMoveButton(ui, 14); }
+void Command15_Click(FrontEnd& ui) { clickMoveButton(ui, 15); }
+void Command16_Click(FrontEnd& ui) { clickMoveButton(ui, 16); }
+
+void RESET_Click(FrontEnd& ui) { reset(ui.board()); }
+
+void END_Click(FrontEnd& ui) { ui.endProgram(); }
+
+ClickHandler clickHandlerOf(std::string_view button)
+{
+    const auto found = std::find_if(buttonHandlers.begin(), buttonHandlers.end(),
+                                    [&](const ButtonHandler& h) { return h.button == button; });
+    return found == buttonHandlers.end() ? nullptr : found->click;
+}
+
+void runClick(FrontEnd& ui, ClickHandler handler) noexcept
+{
+    try {
+        handler(ui);
+    } catch (const std::exception& failure) {
+        ui.reportFatalFailure(std::string("Varnel has to stop.\n\n") + failure.what());
+    }
+}
+
+} // namespace varnel

@@ -1,0 +1,182 @@
+#include "ui/handlers.h"
+
+#include "rules/moves.h"
+#include "rules/tests/probe_board.h"
+#include "rules/win_check.h"
+#include "tools/solver.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+namespace varnel {
+namespace {
+
+using namespace varnel::testing;
+
+struct Event {
+    std::string what;
+    std::size_t afterAccesses; // how many square accesses came before it
+    bool operator==(const Event&) const = default;
+};
+
+void PrintTo(const Event& e, std::ostream* out) { *out << '"' << e.what << "\" after " << e.afterAccesses; }
+
+// Stands in for a window: records what the handlers ask of it, in order.
+class FakeFrontEnd final : public FrontEnd {
+public:
+    explicit FakeFrontEnd(MemoryBoard start = {}, std::optional<std::size_t> failAt = std::nullopt)
+        : board_(start, failAt)
+    {}
+
+    BoardState& board() override { return board_; }
+    void showMessage(std::string_view text) override { record("message: " + std::string(text)); }
+    void endProgram() override { record("end"); }
+    void reportFatalFailure(std::string_view report) override { record("fatal: " + std::string(report)); }
+
+    const ProbeBoard& probe() const { return board_; }
+    const std::vector<Event>& events() const { return events_; }
+
+private:
+    void record(std::string what) { events_.push_back({std::move(what), board_.accesses().size()}); }
+
+    ProbeBoard board_;
+    std::vector<Event> events_;
+};
+
+MemoryBoard afterMoves(const std::vector<int>& buttons)
+{
+    MemoryBoard board;
+    for (int button : buttons)
+        applyMove(board, moveOfButton(button));
+    return board;
+}
+
+// The accesses the win check makes on a board, on their own.
+std::vector<Access> winCheckOf(const MemoryBoard& board)
+{
+    ProbeBoard probe(board);
+    (void)isWon(probe);
+    return probe.accesses();
+}
+
+std::vector<Access> tail(const std::vector<Access>& all, std::size_t from)
+{
+    return {all.begin() + static_cast<std::ptrdiff_t>(from), all.end()};
+}
+
+TEST(Handlers, EachMoveButtonRunsItsOwnMoveThenTheWinCheck)
+{
+    for (int n = 1; n <= 16; ++n) {
+        const std::string button = "Command" + std::to_string(n);
+        FakeFrontEnd ui;
+        runClick(ui, clickHandlerOf(button));
+        const MemoryBoard expected = afterMoves({n});
+        EXPECT_EQ(ui.probe().board(), expected) << button;
+        EXPECT_TRUE(ui.events().empty()) << button;
+        // A push-out makes ten accesses; the win check follows them.
+        EXPECT_EQ(tail(ui.probe().accesses(), 10), winCheckOf(expected)) << button;
+    }
+}
+
+TEST(Handlers, ShowTheBlockedMessageThenStillRunTheWinCheck)
+{
+    const MemoryBoard blocked = afterMoves({1, 12});
+    FakeFrontEnd ui(blocked);
+    runClick(ui, Command1_Click);
+    EXPECT_EQ(ui.events(), (std::vector<Event>{{"message: You cannot move the column if the head is red.", 1}}));
+    EXPECT_EQ(ui.probe().board(), blocked);
+    EXPECT_EQ(tail(ui.probe().accesses(), 1), winCheckOf(blocked));
+}
+
+TEST(Handlers, RunTheWinCheckQuietlyAfterAMoveThatChangesNothing)
+{
+    const MemoryBoard full = afterMoves({1});
+    FakeFrontEnd ui(full);
+    runClick(ui, Command1_Click);
+    EXPECT_TRUE(ui.events().empty());
+    EXPECT_EQ(tail(ui.probe().accesses(), 2), winCheckOf(full));
+}
+
+TEST(Handlers, EndTheProgramAfterTheSuccessMessageOfTheWinningMove)
+{
+    const auto game = findWinningGame(MemoryBoard{});
+    ASSERT_TRUE(game);
+    const std::vector<int> allButLast(game->begin(), game->end() - 1);
+    FakeFrontEnd ui(afterMoves(allButLast));
+    runClick(ui, clickHandlerOf(moveOfButton(game->back()).button));
+
+    // Pull-in: 11 accesses; a won board: 16 reads.
+    ASSERT_EQ(ui.events(), (std::vector<Event>{{"message: Amazingly, you have succeeded. Bravo!!", 27}, {"end", 27}}));
+    EXPECT_TRUE(isWon(ui.probe().board())) << "the board is not reset";
+}
+
+TEST(Handlers, ResetWritesTheStartPositionAndNothingElse)
+{
+    for (const MemoryBoard& start : {MemoryBoard{}, afterMoves({1, 5, 12, 13})}) {
+        FakeFrontEnd ui(start);
+        runClick(ui, RESET_Click);
+        EXPECT_TRUE(ui.events().empty());
+        EXPECT_EQ(ui.probe().board(), MemoryBoard{});
+        EXPECT_EQ(ui.probe().accesses().size(), 32u);
+        for (const Access& a : ui.probe().accesses())
+            EXPECT_EQ(a.operation, SquareAccess::Write);
+    }
+}
+
+TEST(Handlers, EndStopsAtOnceWithoutTouchingTheBoard)
+{
+    FakeFrontEnd ui(afterMoves({2, 7}));
+    runClick(ui, END_Click);
+    EXPECT_EQ(ui.events(), (std::vector<Event>{{"end", 0}}));
+    EXPECT_TRUE(ui.probe().accesses().empty());
+}
+
+TEST(Handlers, AFailedSquareStopsTheHandlerAndIsReportedOnce)
+{
+    struct Case {
+        const char* name;
+        MemoryBoard start;
+        ClickHandler click;
+        std::size_t messageAfter; // accesses before the blocked message, if it is shown
+    };
+    constexpr std::size_t never = SIZE_MAX;
+    const Case cases[] = {
+        {"push-out", MemoryBoard{}, Command1_Click, never},
+        {"blocked", afterMoves({1, 12}), Command1_Click, 1},
+        {"reset", afterMoves({3}), RESET_Click, never},
+    };
+    for (const Case& c : cases) {
+        FakeFrontEnd clean(c.start);
+        runClick(clean, c.click);
+        const std::size_t accesses = clean.probe().accesses().size();
+        for (std::size_t n = 1; n <= accesses; ++n) {
+            SCOPED_TRACE(std::string(c.name) + ", failing access " + std::to_string(n));
+            FakeFrontEnd ui(c.start, n);
+            runClick(ui, c.click);
+            ASSERT_FALSE(ui.events().empty());
+            const Event& last = ui.events().back();
+            EXPECT_EQ(last.afterAccesses, n - 1);
+            EXPECT_TRUE(last.what.starts_with("fatal: Varnel has to stop.")) << last.what;
+            EXPECT_NE(last.what.find(ProbeBoard::failureText), std::string::npos) << last.what;
+            EXPECT_NE(last.what.find(std::to_string(ProbeBoard::failureCode)), std::string::npos) << last.what;
+            EXPECT_EQ(ui.probe().attempts(), n) << "an access was tried after the failure";
+            // Only a blocked message shown before the failing access may precede the report.
+            EXPECT_EQ(ui.events().size(), n - 1 >= c.messageAfter ? 2u : 1u);
+        }
+    }
+}
+
+TEST(Handlers, AreFoundOnlyForTheEighteenButtons)
+{
+    EXPECT_EQ(clickHandlerOf("Command7"), &Command7_Click);
+    EXPECT_EQ(clickHandlerOf("RESET"), &RESET_Click);
+    EXPECT_EQ(clickHandlerOf("END"), &END_Click);
+    EXPECT_EQ(clickHandlerOf("Label6"), nullptr);
+    EXPECT_EQ(clickHandlerOf("Form1"), nullptr);
+    EXPECT_EQ(clickHandlerOf("Command17"), nullptr);
+}
+
+} // namespace
+} // namespace varnel
