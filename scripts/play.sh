@@ -9,5 +9,8 @@ need_packages "${build_packages[@]}"
 
 cmake --preset default >/dev/null
 cmake --build --preset default -j "$(nproc)"
-echo "Built the rules and tools; the window comes next. A winning game:"
-exec build/default/tools/varnel-solve
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "Built build/default/app/varnel; start it from a desktop session (no display here)." >&2
+    exit 1
+fi
+exec build/default/app/varnel

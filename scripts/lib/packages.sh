@@ -20,5 +20,5 @@ need_packages() {
     DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# What builds the rules, the tools and their tests.
-build_packages=(cmake ninja-build g++ libgtest-dev clang-format)
+# What builds the game and its tests on Linux.
+build_packages=(cmake ninja-build g++ libgtest-dev clang-format qt6-base-dev desktop-file-utils appstream)

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "rules/board_state.h"
+#include "rules/square_access_error.h"
+#include "ui/front_end.h"
+#include "ui/handlers.h"
+#include "ui/qt/square_widget.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+
+class QPushButton;
+
+namespace varnel {
+
+// The squares' colours, read from and written to the square widgets.
+class QtSquares final : public BoardState {
+public:
+    void attach(Square s, SquareWidget* widget) { widgets_[index(s)] = widget; }
+
+    ColourValue colour(Square s) const override;
+    void setColour(Square s, ColourValue c) override;
+
+private:
+    static std::size_t index(Square s) { return static_cast<std::size_t>(numberOf(s) - 1); }
+    SquareWidget* widget(SquareAccess access, Square s) const;
+
+    // Guarded: a square whose widget has gone fails to be read or set.
+    std::array<QPointer<SquareWidget>, squareCount> widgets_;
+};
+
+// The window Form1 with its 50 controls, as a Qt Widgets front end.
+class Form1Window final : public QWidget, public FrontEnd {
+    Q_OBJECT
+
+public:
+    Form1Window();
+
+    BoardState& board() override { return squares_; }
+    void showMessage(std::string_view text) override;
+    void endProgram() override;
+    void reportFatalFailure(std::string_view report) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void click(ClickHandler handler);
+
+    QtSquares squares_;
+    bool ended_ = false;
+};
+
+} // namespace varnel

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "rules/colour.h"
+
+#include <QWidget>
+
+namespace varnel {
+
+// One square of the board: an opaque rectangle in exactly its stored colour,
+// with a thin border inside its own area. Takes neither focus nor input.
+class SquareWidget final : public QWidget {
+    Q_OBJECT
+
+public:
+    SquareWidget(ColourValue colour, QWidget* parent);
+
+    ColourValue colour() const { return colour_; }
+    // Repaints only when the colour really changes.
+    void setColour(ColourValue colour);
+
+    // How often the square has painted itself.
+    int paintCount() const { return paintCount_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    ColourValue colour_;
+    int paintCount_ = 0;
+};
+
+} // namespace varnel
