@@ -11,10 +11,6 @@
 
 #include <cstdio>
 
-// The icon lives in this library's resources, which a static library must
-// register by hand.
-static void registerResources() { Q_INIT_RESOURCE(varnel); }
-
 namespace varnel {
 
 namespace {
@@ -50,8 +46,10 @@ Form1Window::Form1Window()
 {
     setObjectName(qt(form1.name));
     setWindowTitle(qt(form1.caption));
-    registerResources();
-    setWindowIcon(QIcon(QStringLiteral(":/varnel/varnel.ico")));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/varnel/varnel-16.png"));
+    icon.addFile(QStringLiteral(":/varnel/varnel-32.png"));
+    setWindowIcon(icon);
     setAutoFillBackground(true);
     QPalette background = palette();
     background.setColor(QPalette::Window,

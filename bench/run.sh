@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds the benchmarks and prints their measurements: start-up and peak
+# memory of the game against an empty window, on the offscreen platform and
+# under Xvfb, and the squares repainted per move.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/lib/packages.sh
+need_packages "${build_packages[@]}" xvfb xauth
+
+runs=${RUNS:-21}
+cmake --preset default >/dev/null
+cmake --build --preset default -j "$(nproc)" >/dev/null
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+bin=build/default/bench
+
+echo "== Qt, offscreen platform"
+QT_QPA_PLATFORM=offscreen "$bin/startup_bench" "$runs" "$bin/startup_probe" "$bin/startup_probe_floor"
+echo "== Qt, X11 under Xvfb"
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 640x480x24" \
+    "$bin/startup_bench" "$runs" "$bin/startup_probe" "$bin/startup_probe_floor"
+echo "== Qt, repaints"
+"$bin/repaint_count"
