@@ -1,0 +1,230 @@
+#include "form1_window.h"
+
+#include "ui/win32/dpi.h"
+#include "ui/win32/text.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+namespace varnel::win32 {
+
+namespace {
+
+constexpr wchar_t windowClassName[] = L"VarnelForm1";
+constexpr wchar_t applicationTitle[] = L"varnel";
+constexpr DWORD windowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr int firstControlId = 100;
+
+[[noreturn]] void failToBuild(const char* what)
+{
+    throw std::runtime_error(std::string(what) + ": " + errorText(GetLastError()));
+}
+
+// The buttons' indices into the table, in tab order.
+const std::array<std::size_t, 18> tabOrder = [] {
+    std::array<std::size_t, 18> order{};
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < form1Controls.size(); ++i)
+        if (form1Controls[i].kind == ControlKind::PushButton)
+            order[n++] = i;
+    std::sort(order.begin(), order.end(),
+              [](std::size_t a, std::size_t b) { return form1Controls[a].tabIndex < form1Controls[b].tabIndex; });
+    return order;
+}();
+
+// The font a dialog gives its push buttons, at the window's density.
+HFONT dialogFont(int dpi)
+{
+    return CreateFontW(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                       L"MS Shell Dlg 2");
+}
+
+} // namespace
+
+Form1Window::Form1Window(HINSTANCE instance)
+{
+    registerSquareClass(instance);
+    background_ = CreateSolidBrush(form1.background); // a ColourValue is laid out as a COLORREF
+
+    WNDCLASSEXW cls{};
+    cls.cbSize = sizeof cls;
+    cls.lpfnWndProc = windowProc;
+    cls.hInstance = instance;
+    cls.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    cls.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    cls.hbrBackground = background_;
+    cls.lpszClassName = windowClassName;
+    if (!RegisterClassExW(&cls))
+        failToBuild("Cannot register the window class");
+
+    const std::wstring caption = widen(form1.caption);
+    window_ = CreateWindowExW(0, windowClassName, caption.c_str(), windowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
+    if (!window_)
+        failToBuild("Cannot create the window");
+
+    for (std::size_t i = 0; i < form1Controls.size(); ++i) {
+        const ControlSpec& c = form1Controls[i];
+        const bool isButton = c.kind == ControlKind::PushButton;
+        const std::wstring text = widen(c.caption);
+        const DWORD style = WS_CHILD | WS_VISIBLE | (isButton ? WS_TABSTOP | BS_PUSHBUTTON : 0);
+        HWND control =
+            CreateWindowExW(0, isButton ? L"BUTTON" : squareClassName, text.c_str(), style, 0, 0, 0, 0, window_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstControlId + i)), instance, nullptr);
+        if (!control)
+            failToBuild("Cannot create a control of the window");
+        // Each control goes above the ones made before it, as the table runs.
+        SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        controls_[i] = control;
+        if (!isButton) {
+            squares_.attach(*c.square, control);
+            squares_.setColour(*c.square, startColour(*c.square));
+        }
+    }
+
+    const int dpi = dpiOf(window_);
+    placeControls(dpi);
+    const SIZE size = windowSizeFor({twipsToPixels(form1.clientWidth, dpi), twipsToPixels(form1.clientHeight, dpi)},
+                                    windowStyle, dpi);
+    SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    lastFocus_ = control("Command1");
+    ShowWindow(window_, SW_SHOWDEFAULT);
+    UpdateWindow(window_);
+    SetFocus(lastFocus_);
+}
+
+Form1Window::~Form1Window()
+{
+    if (window_)
+        DestroyWindow(window_);
+    if (font_)
+        DeleteObject(font_);
+    if (background_)
+        DeleteObject(background_);
+}
+
+HWND Form1Window::control(std::string_view name) const
+{
+    for (std::size_t i = 0; i < form1Controls.size(); ++i)
+        if (form1Controls[i].name == name)
+            return controls_[i];
+    return nullptr;
+}
+
+void Form1Window::placeControls(int dpi)
+{
+    for (std::size_t i = 0; i < form1Controls.size(); ++i) {
+        const PixelRect p = toPixels(form1Controls[i].rect, dpi);
+        SetWindowPos(controls_[i], nullptr, p.left, p.top, p.width, p.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+    }
+    HFONT font = dialogFont(dpi);
+    for (std::size_t i : tabOrder)
+        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (font_)
+        DeleteObject(font_);
+    font_ = font;
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+bool Form1Window::handleKeyboard(const MSG& message)
+{
+    if (message.message != WM_KEYDOWN || !window_ || GetParent(message.hwnd) != window_)
+        return false;
+    if (message.wParam == VK_RETURN) {
+        SendMessageW(message.hwnd, BM_CLICK, 0, 0);
+        return true;
+    }
+    if (message.wParam != VK_TAB)
+        return false;
+    // The system's own navigation would follow the stacking, which runs
+    // against the tab order here.
+    const auto at =
+        std::find_if(tabOrder.begin(), tabOrder.end(), [&](std::size_t i) { return controls_[i] == message.hwnd; });
+    if (at == tabOrder.end())
+        return false;
+    const std::size_t here = static_cast<std::size_t>(at - tabOrder.begin());
+    const bool backwards = GetKeyState(VK_SHIFT) < 0;
+    const std::size_t next = (here + (backwards ? tabOrder.size() - 1 : 1)) % tabOrder.size();
+    SetFocus(controls_[tabOrder[next]]);
+    return true;
+}
+
+void Form1Window::showMessage(std::string_view text)
+{
+    MessageBoxW(window_, widen(text).c_str(), applicationTitle, MB_OK);
+}
+
+void Form1Window::endProgram()
+{
+    ended_ = true;
+    DestroyWindow(window_);
+}
+
+void Form1Window::reportFatalFailure(std::string_view report)
+{
+    ended_ = true;
+    exitStatus_ = 1;
+    MessageBoxW(window_, widen(report).c_str(), applicationTitle, MB_OK | MB_ICONERROR);
+    DestroyWindow(window_);
+}
+
+LRESULT CALLBACK Form1Window::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<Form1Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    if (auto* self = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(window, GWLP_USERDATA)))
+        return self->handle(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT Form1Window::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND: {
+        const auto index = static_cast<std::size_t>(LOWORD(wParam)) - firstControlId;
+        if (HIWORD(wParam) == BN_CLICKED && index < form1Controls.size() && !ended_)
+            if (const ClickHandler handler = clickHandlerOf(form1Controls[index].name))
+                runClick(*this, handler);
+        return 0;
+    }
+    case WM_ACTIVATE:
+        // Keep the focused button across a message box or a switch of window.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus && GetParent(focus) == window_)
+                lastFocus_ = focus;
+        } else if (lastFocus_ && IsWindow(lastFocus_)) {
+            SetFocus(lastFocus_);
+            return 0;
+        }
+        break;
+    case WM_DPICHANGED: {
+        placeControls(HIWORD(wParam));
+        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case WM_DESTROY:
+        PostQuitMessage(exitStatus_);
+        return 0;
+    case WM_NCDESTROY:
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        window_ = nullptr;
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+} // namespace varnel::win32

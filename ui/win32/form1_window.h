@@ -1,0 +1,50 @@
+#pragma once
+
+#include "ui/form1.h"
+#include "ui/front_end.h"
+#include "ui/handlers.h"
+#include "ui/win32/square_control.h"
+
+#include <windows.h>
+
+#include <array>
+#include <string_view>
+
+namespace varnel::win32 {
+
+// The window Form1 with its 50 controls, as a native Win32 front end.
+class Form1Window final : public FrontEnd {
+public:
+    // Builds and shows the window, the focus on Command1. Throws
+    // std::runtime_error when the system will not make a window.
+    explicit Form1Window(HINSTANCE instance);
+    ~Form1Window() override;
+    Form1Window(const Form1Window&) = delete;
+    Form1Window& operator=(const Form1Window&) = delete;
+
+    HWND control(std::string_view name) const;
+
+    // Tab, Shift+Tab and Enter for the buttons; true when it took the message.
+    bool handleKeyboard(const MSG& message);
+
+    BoardState& board() override { return squares_; }
+    void showMessage(std::string_view text) override;
+    void endProgram() override;
+    void reportFatalFailure(std::string_view report) override;
+
+private:
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void placeControls(int dpi);
+
+    HWND window_ = nullptr;
+    std::array<HWND, form1Controls.size()> controls_{}; // as the table runs
+    Win32Squares squares_;
+    HBRUSH background_ = nullptr;
+    HFONT font_ = nullptr;
+    HWND lastFocus_ = nullptr;
+    bool ended_ = false;
+    int exitStatus_ = 0;
+};
+
+} // namespace varnel::win32

@@ -1,0 +1,79 @@
+#include "square_control.h"
+
+#include "rules/square_access_error.h"
+#include "ui/win32/text.h"
+
+namespace varnel::win32 {
+
+namespace {
+
+constexpr int colourSlot = 0; // offset of the colour in the window's extra bytes
+
+[[noreturn]] void fail(SquareAccess access, Square s)
+{
+    const DWORD code = GetLastError();
+    throw SquareAccessError(access, s, code, errorText(code));
+}
+
+LRESULT CALLBACK squareProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_NCHITTEST:
+        return HTTRANSPARENT;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        RECT area;
+        GetClientRect(window, &area);
+        if (HBRUSH fill = CreateSolidBrush(static_cast<COLORREF>(GetWindowLongW(window, colourSlot)))) {
+            FillRect(dc, &area, fill);
+            DeleteObject(fill);
+        }
+        FrameRect(dc, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        EndPaint(window, &paint);
+        return 0;
+    }
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+} // namespace
+
+void registerSquareClass(HINSTANCE instance)
+{
+    WNDCLASSEXW cls{};
+    cls.cbSize = sizeof cls;
+    cls.lpfnWndProc = squareProc;
+    cls.cbWndExtra = sizeof(LONG);
+    cls.hInstance = instance;
+    cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    cls.lpszClassName = squareClassName;
+    RegisterClassExW(&cls);
+}
+
+ColourValue Win32Squares::colour(Square s) const
+{
+    // A stored colour may be 0, so only the last error tells a failure.
+    SetLastError(ERROR_SUCCESS);
+    const LONG stored = GetWindowLongW(windows_[index(s)], colourSlot);
+    if (stored == 0 && GetLastError() != ERROR_SUCCESS)
+        fail(SquareAccess::Read, s);
+    return static_cast<ColourValue>(stored);
+}
+
+void Win32Squares::setColour(Square s, ColourValue c)
+{
+    HWND window = windows_[index(s)];
+    SetLastError(ERROR_SUCCESS);
+    const LONG previous = SetWindowLongW(window, colourSlot, static_cast<LONG>(c));
+    if (previous == 0 && GetLastError() != ERROR_SUCCESS)
+        fail(SquareAccess::Write, s);
+    // Repaint only what changed.
+    if (static_cast<ColourValue>(previous) != c && !InvalidateRect(window, nullptr, FALSE))
+        fail(SquareAccess::Write, s);
+}
+
+} // namespace varnel::win32

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "rules/board_state.h"
+
+#include <windows.h>
+
+#include <array>
+
+namespace varnel::win32 {
+
+// A square of the board: a child window that paints exactly the colour kept
+// in its window data, with a thin border, and lets every click fall through.
+inline constexpr wchar_t squareClassName[] = L"VarnelSquare";
+
+void registerSquareClass(HINSTANCE instance);
+
+// The squares' colours, kept with their windows. Every read and write is a
+// call that can fail; a failure throws SquareAccessError with the system's
+// error code and text.
+class Win32Squares final : public BoardState {
+public:
+    void attach(Square s, HWND window) { windows_[index(s)] = window; }
+
+    ColourValue colour(Square s) const override;
+    void setColour(Square s, ColourValue c) override;
+
+private:
+    static std::size_t index(Square s) { return static_cast<std::size_t>(numberOf(s) - 1); }
+
+    std::array<HWND, squareCount> windows_{};
+};
+
+} // namespace varnel::win32
