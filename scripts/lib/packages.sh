@@ -20,5 +20,20 @@ need_packages() {
     DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# need_i386: enables Debian's 32-bit packages, which 32-bit Wine needs.
+need_i386() {
+    dpkg --print-foreign-architectures | grep -qx i386 && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "32-bit packages are not enabled. Enable them with:" >&2
+        echo "  sudo dpkg --add-architecture i386 && sudo apt-get update" >&2
+        exit 1
+    fi
+    dpkg --add-architecture i386
+    apt-get update -q
+}
+
 # What builds the game and its tests on Linux.
 build_packages=(cmake ninja-build g++ libgtest-dev clang-format qt6-base-dev desktop-file-utils appstream)
+
+# What cross-builds the Windows program and runs it under Wine.
+windows_packages=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32 xvfb xauth)

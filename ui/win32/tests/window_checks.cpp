@@ -1,0 +1,335 @@
+// The running program, used as a player would: real clicks and keys, the
+// colours the screen shows, and the message boxes.
+#include "check.h"
+#include "driver.h"
+#include "program_under_test.h"
+
+#include "rules/memory_board.h"
+#include "rules/moves.h"
+#include "tools/solver.h"
+#include "ui/form1.h"
+#include "ui/win32/text.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+namespace varnel::win32::testing {
+
+namespace {
+
+constexpr wchar_t blockedText[] = L"You cannot move the column if the head is red.";
+constexpr wchar_t successText[] = L"Amazingly, you have succeeded. Bravo!!";
+
+std::vector<ColourValue> startBoard()
+{
+    std::vector<ColourValue> colours;
+    for (Square s : allSquares)
+        colours.push_back(startColour(s));
+    return colours;
+}
+
+std::wstring classOf(HWND w)
+{
+    wchar_t name[64];
+    return {name, static_cast<std::size_t>(std::max(GetClassNameW(w, name, 64), 0))};
+}
+
+std::wstring captionOf(HWND w)
+{
+    wchar_t text[64];
+    return {text, static_cast<std::size_t>(std::max(GetWindowTextW(w, text, 64), 0))};
+}
+
+void checkBox(const std::optional<SeenBox>& box, const wchar_t* text, bool withIcon = false)
+{
+    if (!box)
+        abortCase("no message box appeared");
+    checkText(box->title, L"varnel", "box title");
+    checkText(box->text, text, "box text");
+    check(box->buttons.size() == 1, "the box has one button, not " + std::to_string(box->buttons.size()));
+    if (!box->buttons.empty())
+        checkText(box->buttons.front(), L"OK", "its button");
+    check(box->hasIcon == withIcon, withIcon ? "the report shows an error icon" : "the box shows no icon");
+}
+
+void checkExit(const ProgramUnderTest& program, DWORD expected, const char* why)
+{
+    DWORD status = 0;
+    if (!program.waitForExit(10000, status))
+        abortCase(std::string("the program did not end ") + why);
+    checkEqual(status, expected, std::string("exit status ") + why);
+}
+
+void windowAndItsFiftyControls()
+{
+    ProgramUnderTest program(programPath());
+    HWND window = program.window();
+    RECT client;
+    GetClientRect(window, &client);
+    checkEqual(client.right, LONG{185}, "client width");
+    checkEqual(client.bottom, LONG{104}, "client height");
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
+    check((style & WS_OVERLAPPEDWINDOW) == WS_OVERLAPPEDWINDOW, "a resizable frame with all its buttons");
+    check(GetMenu(window) == nullptr, "no menu bar");
+    check(!IsIconic(window) && !IsZoomed(window) && IsWindowEnabled(window), "a normal, enabled window");
+    checkEqual(program.pixel({184, 51}), ColourValue{0x00FF0000}, "the background between RESET and END");
+
+    const std::vector<HWND> children = program.childrenTopFirst();
+    checkEqual(children.size(), form1Controls.size(), "children");
+    for (std::size_t i = 0; i < children.size() && i < form1Controls.size(); ++i) {
+        const ControlSpec& c = form1Controls[form1Controls.size() - 1 - i]; // the table runs bottom first
+        const std::string name(c.name);
+        HWND w = children[i];
+        check(w == program.control(c.name), name + " is " + std::to_string(i + 1) + " from the top");
+        const RECT r = program.clientRectOf(w);
+        const PixelRect expected = toPixels(c.rect, 96);
+        check(r.left == expected.left && r.top == expected.top && r.right - r.left == expected.width &&
+                  r.bottom - r.top == expected.height,
+              name + " sits at its place");
+        const LONG childStyle = GetWindowLongW(w, GWL_STYLE);
+        check(IsWindowVisible(w) && IsWindowEnabled(w), name + " is visible and enabled");
+        if (c.kind == ControlKind::PushButton) {
+            checkText(classOf(w), L"Button", name + " class");
+            check((childStyle & BS_TYPEMASK) == BS_PUSHBUTTON, name + " is a plain push button");
+            check((childStyle & WS_TABSTOP) != 0, name + " is a tab stop");
+            checkText(captionOf(w), widen(c.caption), name + " caption");
+        } else {
+            checkText(classOf(w), L"VarnelSquare", name + " class");
+            check((childStyle & WS_TABSTOP) == 0, name + " is no tab stop");
+        }
+    }
+    check(program.focus() == program.control("Command1"), "the focus starts on Command1");
+}
+
+void squaresShowTheStartPosition()
+{
+    ProgramUnderTest program(programPath());
+    const std::vector<ColourValue> shown = program.board();
+    for (Square s : allSquares)
+        checkEqual(shown[static_cast<std::size_t>(numberOf(s) - 1)], startColour(s), squareName(s) + " on screen");
+}
+
+void tabVisitsTheButtonsInOrder()
+{
+    ProgramUnderTest program(programPath());
+    std::vector<std::string> order;
+    for (int n = 1; n <= 16; ++n)
+        order.push_back(moveButton(n));
+    order.insert(order.end(), {"RESET", "END"});
+    for (std::size_t i = 1; i <= 18; ++i) {
+        program.press(VK_TAB);
+        check(program.focus() == program.control(order[i % 18]),
+              "Tab " + std::to_string(i) + " reaches " + order[i % 18]);
+    }
+    for (std::size_t i = 18; i-- > 0;) {
+        program.press(VK_TAB, true);
+        check(program.focus() == program.control(order[i]), "Shift+Tab reaches " + order[i]);
+    }
+}
+
+void spaceAndEnterPressTheFocusedButton()
+{
+    ProgramUnderTest program(programPath());
+    program.press(VK_SPACE);
+    checkEqual(program.shownColour(Square::Label1), Red, "Space pressed Command1");
+    program.press(VK_TAB);
+    program.press(VK_RETURN);
+    checkEqual(program.shownColour(Square::Label2), Red, "Enter pressed Command2");
+}
+
+void largeButtonsTakeTheOverlapStrips()
+{
+    ProgramUnderTest program(programPath());
+    program.clickControl("Command16");
+    checkEqual(program.shownColour(Square::Label5), Red, "Command16 pushed out");
+    program.clickAt({105, 30}); // RESET over Command5
+    check(program.board() == startBoard(), "the strip over Command5 pressed RESET");
+
+    program.clickAt({105, 45}); // RESET over the top of Command6
+    check(program.board() == startBoard(), "the strip over Command6 pressed RESET");
+    program.clickAt({105, 51}); // the band between RESET and END: Command6 itself
+    checkEqual(program.shownColour(Square::Label16), Red, "the band clicks Command6");
+
+    program.clickAt({105, 60}); // END over Command7
+    checkExit(program, 0, "after a click on END over Command7");
+}
+
+void partlyHiddenBottomRowStillClicks()
+{
+    ProgramUnderTest program(programPath());
+    program.clickAt({70, 101});
+    checkEqual(program.shownColour(Square::Label32), Red, "Command9 pushed out");
+    checkEqual(program.shownColour(Square::Label9), Grey, "column 4 moved down");
+}
+
+void clicksOffTheButtonsDoNothing()
+{
+    ProgramUnderTest program(programPath());
+    for (POINT p : std::initializer_list<POINT>{{33, 33}, {33, 19}, {5, 5}, {86, 86}, {150, 52}, {40, 18}})
+        program.clickAt(p);
+    check(program.board() == startBoard(), "the board is as it was");
+    check(!program.waitForBox(200), "no box appeared");
+    DWORD status = 0;
+    check(!program.waitForExit(0, status), "the program still runs");
+}
+
+void blockedMoveShowsItsBoxAndChangesNothing()
+{
+    ProgramUnderTest program(programPath());
+    program.clickControl("Command1");
+    program.clickControl("Command12");
+    const std::vector<ColourValue> before = program.board();
+    program.clickControl("Command1");
+    const auto box = program.waitForBox();
+    checkBox(box, blockedText);
+    if (!box)
+        return;
+    // The main window takes no clicks while the box is open.
+    const RECT r = program.clientRectOf(program.control("Command5"));
+    POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ClientToScreen(program.window(), &p);
+    SetCursorPos(p.x, p.y);
+    INPUT click[2]{};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, click, sizeof(INPUT));
+    Sleep(200);
+    program.pressOk(*box);
+    check(program.board() == before, "the board is unchanged after the blocked box");
+    check(!program.waitForBox(200), "the click during the box ran nothing");
+    program.clickControl("Command5");
+    checkEqual(program.shownColour(Square::Label10), Red, "the window takes clicks again");
+}
+
+void resetRestoresTheStartQuietly()
+{
+    ProgramUnderTest program(programPath());
+    program.clickControl("RESET");
+    check(program.board() == startBoard(), "RESET at the start changes nothing");
+    for (int n : {1, 5, 12, 7})
+        program.clickControl(moveButton(n));
+    check(program.board() != startBoard(), "the moves changed the board");
+    program.clickControl("RESET");
+    check(program.board() == startBoard(), "RESET restores the start");
+    check(!program.waitForBox(200), "RESET shows no box");
+}
+
+void resizingMovesNothing()
+{
+    ProgramUnderTest program(programPath());
+    std::vector<RECT> before;
+    for (HWND w : program.childrenTopFirst())
+        before.push_back(program.clientRectOf(w));
+    const auto unchanged = [&](const char* after) {
+        const std::vector<HWND> children = program.childrenTopFirst();
+        bool same = children.size() == before.size();
+        for (std::size_t i = 0; same && i < children.size(); ++i) {
+            const RECT r = program.clientRectOf(children[i]);
+            same = EqualRect(&r, &before[i]);
+        }
+        check(same, std::string("every control stays in place after ") + after);
+    };
+    SetWindowPos(program.window(), nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER);
+    program.settle();
+    unchanged("enlarging");
+    checkEqual(program.pixel({400, 300}), ColourValue{0x00FF0000}, "the added area is blue");
+    SetWindowPos(program.window(), nullptr, 0, 0, 120, 80, SWP_NOMOVE | SWP_NOZORDER);
+    program.settle();
+    unchanged("shrinking");
+    ShowWindow(program.window(), SW_MAXIMIZE);
+    program.settle();
+    unchanged("maximising");
+}
+
+void winningGameEndsAfterTheSuccessBox()
+{
+    const auto game = findWinningGame(MemoryBoard{});
+    if (!game)
+        abortCase("no winning game found");
+    ProgramUnderTest program(programPath());
+    for (std::size_t i = 0; i + 1 < game->size(); ++i)
+        program.clickControl(moveButton((*game)[i]));
+    int red = 0;
+    for (Square s : playCells)
+        red += program.shownColour(s) == Red;
+    checkEqual(red, 15, "red play cells before the last move");
+    program.clickControl(moveButton(game->back()));
+    const auto box = program.waitForBox();
+    checkBox(box, successText);
+    if (!box)
+        return;
+    for (Square s : playCells)
+        checkEqual(program.shownColour(s), Red, squareName(s) + " behind the success box");
+    program.pressOk(*box);
+    checkExit(program, 0, "after the success box");
+}
+
+void endButtonEndsAtOnce()
+{
+    ProgramUnderTest program(programPath());
+    program.clickControl("Command3");
+    program.clickControl("END");
+    checkExit(program, 0, "after END");
+}
+
+void closingTheWindowEndsTheProgram()
+{
+    ProgramUnderTest program(programPath());
+    program.clickControl("Command8");
+    PostMessageW(program.window(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    checkExit(program, 0, "after Close from the system menu");
+}
+
+void failedSquareIsReportedAndEndsTheProgram(std::initializer_list<const char*> clicks, const std::wstring& report)
+{
+    ProgramUnderTest program(brokenSquareProgramPath());
+    for (const char* button : clicks)
+        program.clickControl(button);
+    const auto box = program.waitForBox();
+    if (!box)
+        abortCase("no report appeared");
+    checkText(box->title, L"varnel", "report title");
+    check(box->text.find(report) != std::wstring::npos,
+          "the report says: " + narrow(report) + "; it says: " + narrow(box->text));
+    check(box->buttons.size() == 1, "the report has one button");
+    program.pressOk(*box);
+    checkExit(program, 1, "after the report");
+}
+
+void unreadableSquareEndsWithAReport()
+{
+    failedSquareIsReportedAndEndsTheProgram({"Command16"},
+                                            L"Reading the colour of square Label5 failed with error 1400");
+}
+
+void unwritableSquareEndsWithAReport()
+{
+    failedSquareIsReportedAndEndsTheProgram({"RESET"}, L"Setting the colour of square Label5 failed with error 1400");
+}
+
+const bool registered = [] {
+    auto& r = registry();
+    r.push_back({"window_and_controls", windowAndItsFiftyControls});
+    r.push_back({"squares_on_screen", squaresShowTheStartPosition});
+    r.push_back({"tab_order", tabVisitsTheButtonsInOrder});
+    r.push_back({"space_and_enter", spaceAndEnterPressTheFocusedButton});
+    r.push_back({"overlap_strips", largeButtonsTakeTheOverlapStrips});
+    r.push_back({"hidden_bottom_row", partlyHiddenBottomRowStillClicks});
+    r.push_back({"clicks_off_buttons", clicksOffTheButtonsDoNothing});
+    r.push_back({"blocked_move", blockedMoveShowsItsBoxAndChangesNothing});
+    r.push_back({"reset", resetRestoresTheStartQuietly});
+    r.push_back({"resizing", resizingMovesNothing});
+    r.push_back({"winning_game", winningGameEndsAfterTheSuccessBox});
+    r.push_back({"end_button", endButtonEndsAtOnce});
+    r.push_back({"close_window", closingTheWindowEndsTheProgram});
+    r.push_back({"unreadable_square", unreadableSquareEndsWithAReport});
+    r.push_back({"unwritable_square", unwritableSquareEndsWithAReport});
+    return true;
+}();
+
+} // namespace
+
+} // namespace varnel::win32::testing
