@@ -20,3 +20,16 @@ QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 640x480x24" \
     "$bin/startup_bench" "$runs" "$bin/startup_probe" "$bin/startup_probe_floor"
 echo "== Qt, repaints"
 "$bin/repaint_count"
+
+echo "== Windows program under Wine"
+need_i386
+need_packages "${windows_packages[@]}"
+cmake --preset mingw >/dev/null
+cmake --build --preset mingw -j "$(nproc)" >/dev/null
+win=build/mingw
+echo "varnel.exe: $(stat -c %s $win/app/varnel.exe) bytes ($(( $(stat -c %s $win/app/varnel.exe) / 1024 )) KiB)"
+export WINEPREFIX=$PWD/build/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c "
+    wineboot -i >/dev/null 2>&1
+    wine $win/bench/win32_startup_bench.exe $runs $PWD/$win/app/varnel.exe $PWD/$win/bench/win32_floor.exe
+    wineserver -k 2>/dev/null || true"

@@ -67,27 +67,30 @@ Form1Window::Form1Window(HINSTANCE instance)
     if (!window_)
         failToBuild("Cannot create the window");
 
-    for (std::size_t i = 0; i < form1Controls.size(); ++i) {
+    const int dpi = dpiOf(window_);
+    font_ = dialogFont(dpi);
+    // A new child goes below those made before it, so the controls are made
+    // from the top of the stacking down: the table backwards.
+    for (std::size_t i = form1Controls.size(); i-- > 0;) {
         const ControlSpec& c = form1Controls[i];
         const bool isButton = c.kind == ControlKind::PushButton;
         const std::wstring text = widen(c.caption);
         const DWORD style = WS_CHILD | WS_VISIBLE | (isButton ? WS_TABSTOP | BS_PUSHBUTTON : 0);
-        HWND control =
-            CreateWindowExW(0, isButton ? L"BUTTON" : squareClassName, text.c_str(), style, 0, 0, 0, 0, window_,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstControlId + i)), instance, nullptr);
+        const PixelRect p = toPixels(c.rect, dpi);
+        HWND control = CreateWindowExW(
+            0, isButton ? L"BUTTON" : squareClassName, text.c_str(), style, p.left, p.top, p.width, p.height, window_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstControlId + i)), instance, nullptr);
         if (!control)
             failToBuild("Cannot create a control of the window");
-        // Each control goes above the ones made before it, as the table runs.
-        SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         controls_[i] = control;
-        if (!isButton) {
+        if (isButton) {
+            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        } else {
             squares_.attach(*c.square, control);
             squares_.setColour(*c.square, startColour(*c.square));
         }
     }
 
-    const int dpi = dpiOf(window_);
-    placeControls(dpi);
     const SIZE size = windowSizeFor({twipsToPixels(form1.clientWidth, dpi), twipsToPixels(form1.clientHeight, dpi)},
                                     windowStyle, dpi);
     SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
