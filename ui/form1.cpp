@@ -75,4 +75,9 @@ const ControlSpec& controlNamed(std::string_view name)
     return *found;
 }
 
+std::size_t controlIndex(std::string_view name)
+{
+    return static_cast<std::size_t>(&controlNamed(name) - form1Controls.data());
+}
+
 } // namespace varnel

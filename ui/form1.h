@@ -5,6 +5,7 @@
 #include "ui/twips.h"
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -37,6 +38,8 @@ struct ControlSpec {
 // the mouse from, those before it.
 extern const std::array<ControlSpec, 50> form1Controls;
 
+// Both throw std::out_of_range for a name that is no control of Form1.
 const ControlSpec& controlNamed(std::string_view name);
+std::size_t controlIndex(std::string_view name); // its place in form1Controls
 
 } // namespace varnel

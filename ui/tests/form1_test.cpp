@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <stdexcept>
 #include <string>
 
 namespace varnel {
@@ -90,6 +91,9 @@ TEST(Form1, ListsControlsFromTheBottomOfTheStackingWithTheirTabIndices)
         EXPECT_EQ(controlNamed("Command" + std::to_string(n)).tabIndex, n - 1);
     EXPECT_EQ(controlNamed("RESET").tabIndex, 48);
     EXPECT_EQ(controlNamed("END").tabIndex, 49);
+    EXPECT_EQ(controlIndex("END"), 49u);
+    EXPECT_EQ(form1Controls[controlIndex("Label7")].name, "Label7");
+    EXPECT_THROW((void)controlIndex("Label33"), std::out_of_range);
 
     std::vector<std::string> topFirst;
     for (auto c = form1Controls.rbegin(); c != form1Controls.rend(); ++c)

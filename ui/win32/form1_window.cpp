@@ -111,13 +111,7 @@ Form1Window::~Form1Window()
         DeleteObject(background_);
 }
 
-HWND Form1Window::control(std::string_view name) const
-{
-    for (std::size_t i = 0; i < form1Controls.size(); ++i)
-        if (form1Controls[i].name == name)
-            return controls_[i];
-    return nullptr;
-}
+HWND Form1Window::control(std::string_view name) const { return controls_[controlIndex(name)]; }
 
 void Form1Window::placeControls(int dpi)
 {

@@ -22,6 +22,7 @@ public:
     Form1Window(const Form1Window&) = delete;
     Form1Window& operator=(const Form1Window&) = delete;
 
+    // Throws std::out_of_range for a name that is no control of the window.
     HWND control(std::string_view name) const;
 
     // Tab, Shift+Tab and Enter for the buttons; true when it took the message.

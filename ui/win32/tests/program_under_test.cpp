@@ -122,9 +122,7 @@ ProgramUnderTest::~ProgramUnderTest()
 
 HWND ProgramUnderTest::control(std::string_view name) const
 {
-    const ControlSpec& spec = controlNamed(name);
-    const auto index = static_cast<int>(&spec - form1Controls.data());
-    HWND found = GetDlgItem(window_, firstControlId + index);
+    HWND found = GetDlgItem(window_, firstControlId + static_cast<int>(controlIndex(name)));
     if (!found)
         abortCase("the window has no control " + std::string(name));
     return found;
@@ -209,8 +207,8 @@ std::vector<ColourValue> ProgramUnderTest::board() const
     // A square without a window (as in the broken-square build) reads as 0.
     std::vector<ColourValue> colours;
     for (Square s : allSquares) {
-        const auto index = static_cast<int>(&controlNamed(squareName(s)) - form1Controls.data());
-        HWND square = window_ && IsWindow(window_) ? GetDlgItem(window_, firstControlId + index) : nullptr;
+        const int id = firstControlId + static_cast<int>(controlIndex(squareName(s)));
+        HWND square = window_ && IsWindow(window_) ? GetDlgItem(window_, id) : nullptr;
         colours.push_back(square ? pixel(centreOf(clientRectOf(square))) : 0);
     }
     return colours;
