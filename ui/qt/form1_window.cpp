@@ -58,7 +58,7 @@ Form1Window::Form1Window()
     resize(pixelsOf({0, 0, form1.clientWidth, form1.clientHeight}).size());
 
     // Each new child is stacked above the ones before it, as the table runs.
-    std::array<QPushButton*, 50> byTabIndex{};
+    std::array<QPushButton*, form1Controls.size()> byTabIndex{};
     for (const ControlSpec& c : form1Controls) {
         QWidget* control = nullptr;
         if (c.kind == ControlKind::ColouredSquare) {
