@@ -5,7 +5,7 @@ namespace varnel {
 MemoryBoard::MemoryBoard()
 {
     for (Square s : allSquares)
-        colours_[index(s)] = startColour(s);
+        colours_[indexOf(s)] = startColour(s);
 }
 
 } // namespace varnel

@@ -11,15 +11,13 @@ class MemoryBoard final : public BoardState {
 public:
     MemoryBoard();
 
-    ColourValue colour(Square s) const override { return colours_[index(s)]; }
-    void setColour(Square s, ColourValue c) override { colours_[index(s)] = c; }
+    ColourValue colour(Square s) const override { return colours_[indexOf(s)]; }
+    void setColour(Square s, ColourValue c) override { colours_[indexOf(s)] = c; }
 
     const std::array<ColourValue, squareCount>& colours() const { return colours_; }
     bool operator==(const MemoryBoard& other) const { return colours_ == other.colours_; }
 
 private:
-    static constexpr std::size_t index(Square s) { return static_cast<std::size_t>(numberOf(s) - 1); }
-
     std::array<ColourValue, squareCount> colours_{};
 };
 

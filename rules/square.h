@@ -26,6 +26,9 @@ inline constexpr int gridSize = 6;
 
 constexpr int numberOf(Square s) { return static_cast<int>(s); }
 
+// Its place among the 32, counting from 0, for arrays of squares.
+constexpr std::size_t indexOf(Square s) { return static_cast<std::size_t>(numberOf(s) - 1); }
+
 // Precondition: 1 <= n <= 32.
 constexpr Square squareNumbered(int n) { return static_cast<Square>(n); }
 

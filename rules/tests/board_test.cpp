@@ -54,6 +54,8 @@ TEST(Squares, AreNumberedRowByRowOnTheGridWithoutCorners)
     EXPECT_FALSE(squareAt({-1, 2}));
     EXPECT_FALSE(squareAt({2, 6}));
     EXPECT_EQ(squareName(Label17), "Label17");
+    for (Square s : allSquares)
+        EXPECT_EQ(allSquares[indexOf(s)], s);
 }
 
 TEST(Squares, PlayCellsAreTheInnerFourByFour)
@@ -106,7 +108,7 @@ TEST(Reset, WritesAllSquaresInAscendingOrderToTheStartPosition)
 
     ASSERT_EQ(board.accesses().size(), 32u);
     for (Square s : allSquares)
-        EXPECT_EQ(board.accesses()[static_cast<std::size_t>(numberOf(s) - 1)], write(s, startColour(s)));
+        EXPECT_EQ(board.accesses()[indexOf(s)], write(s, startColour(s)));
     EXPECT_EQ(board.board(), MemoryBoard{});
     EXPECT_EQ(piecesOnBoard(board.board()), 16);
 }

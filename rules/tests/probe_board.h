@@ -69,15 +69,6 @@ private:
     mutable std::vector<Access> accesses_;
 };
 
-// Builds a board from the colours of all 32 squares, Label1 first.
-inline MemoryBoard boardOf(const std::array<ColourValue, squareCount>& colours)
-{
-    MemoryBoard board;
-    for (Square s : allSquares)
-        board.setColour(s, colours[static_cast<std::size_t>(numberOf(s) - 1)]);
-    return board;
-}
-
 inline int piecesOnBoard(const BoardState& board)
 {
     int pieces = 0;

@@ -36,7 +36,7 @@ void QtSquares::setColour(Square s, ColourValue c) { widget(SquareAccess::Write,
 
 SquareWidget* QtSquares::widget(SquareAccess access, Square s) const
 {
-    SquareWidget* w = widgets_[index(s)];
+    SquareWidget* w = widgets_[indexOf(s)];
     if (!w)
         throw SquareAccessError(access, s, 0, "the square's widget no longer exists");
     return w;

@@ -18,13 +18,12 @@ namespace varnel {
 // The squares' colours, read from and written to the square widgets.
 class QtSquares final : public BoardState {
 public:
-    void attach(Square s, SquareWidget* widget) { widgets_[index(s)] = widget; }
+    void attach(Square s, SquareWidget* widget) { widgets_[indexOf(s)] = widget; }
 
     ColourValue colour(Square s) const override;
     void setColour(Square s, ColourValue c) override;
 
 private:
-    static std::size_t index(Square s) { return static_cast<std::size_t>(numberOf(s) - 1); }
     SquareWidget* widget(SquareAccess access, Square s) const;
 
     // Guarded: a square whose widget has gone fails to be read or set.

@@ -58,7 +58,7 @@ ColourValue Win32Squares::colour(Square s) const
 {
     // A stored colour may be 0, so only the last error tells a failure.
     SetLastError(ERROR_SUCCESS);
-    const LONG stored = GetWindowLongW(windows_[index(s)], colourSlot);
+    const LONG stored = GetWindowLongW(windows_[indexOf(s)], colourSlot);
     if (stored == 0 && GetLastError() != ERROR_SUCCESS)
         fail(SquareAccess::Read, s);
     return static_cast<ColourValue>(stored);
@@ -66,7 +66,7 @@ ColourValue Win32Squares::colour(Square s) const
 
 void Win32Squares::setColour(Square s, ColourValue c)
 {
-    HWND window = windows_[index(s)];
+    HWND window = windows_[indexOf(s)];
     SetLastError(ERROR_SUCCESS);
     const LONG previous = SetWindowLongW(window, colourSlot, static_cast<LONG>(c));
     if (previous == 0 && GetLastError() != ERROR_SUCCESS)

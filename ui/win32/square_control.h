@@ -19,14 +19,12 @@ void registerSquareClass(HINSTANCE instance);
 // error code and text.
 class Win32Squares final : public BoardState {
 public:
-    void attach(Square s, HWND window) { windows_[index(s)] = window; }
+    void attach(Square s, HWND window) { windows_[indexOf(s)] = window; }
 
     ColourValue colour(Square s) const override;
     void setColour(Square s, ColourValue c) override;
 
 private:
-    static std::size_t index(Square s) { return static_cast<std::size_t>(numberOf(s) - 1); }
-
     std::array<HWND, squareCount> windows_{};
 };
 

@@ -108,7 +108,7 @@ void squaresShowTheStartPosition()
     ProgramUnderTest program(programPath());
     const std::vector<ColourValue> shown = program.board();
     for (Square s : allSquares)
-        checkEqual(shown[static_cast<std::size_t>(numberOf(s) - 1)], startColour(s), squareName(s) + " on screen");
+        checkEqual(shown[indexOf(s)], startColour(s), squareName(s) + " on screen");
 }
 
 void tabVisitsTheButtonsInOrder()
