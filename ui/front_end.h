@@ -22,6 +22,10 @@ public:
     // Closes the window and ends the event loop: no further click is handled.
     virtual void endProgram() = 0;
 
+    // True once the program has ended, by endProgram, a fatal failure or the
+    // window system closing the window (which may happen while a box is open).
+    virtual bool hasEnded() const = 0;
+
     // Tells the player that the program has to stop, and why, then ends it
     // with a failure status.
     virtual void reportFatalFailure(std::string_view report) = 0;

@@ -14,11 +14,17 @@ namespace {
 void clickMoveButton(FrontEnd& ui, int button)
 {
     BoardState& board = ui.board();
-    if (applyMove(board, moveOfButton(button)) == MoveOutcome::Blocked)
+    if (applyMove(board, moveOfButton(button)) == MoveOutcome::Blocked) {
         ui.showMessage(blockedMessage);
+        // The window may have been closed while the box was open: its squares
+        // are gone, and the game with them.
+        if (ui.hasEnded())
+            return;
+    }
     if (isWon(board)) {
         ui.showMessage(successMessage);
-        ui.endProgram();
+        if (!ui.hasEnded())
+            ui.endProgram();
     }
 }
 
@@ -54,6 +60,9 @@ ClickHandler clickHandlerOf(std::string_view button)
 
 void runClick(FrontEnd& ui, ClickHandler handler) noexcept
 {
+    // A click queued before the end of the program is dropped.
+    if (ui.hasEnded())
+        return;
     try {
         handler(ui);
     } catch (const std::exception& failure) {

@@ -58,9 +58,10 @@ inline constexpr std::array<ButtonHandler, 18> buttonHandlers{{
 // The handler of the button with that name, or null for any other control.
 ClickHandler clickHandlerOf(std::string_view button);
 
-// Where the toolkit's event loop hands a click to its handler. The handlers
-// catch nothing; a failure that escapes one (a square that could not be read
-// or set) is reported here and ends the program.
+// Where the toolkit's event loop hands a click to its handler. A click after
+// the end of the program runs nothing. The handlers catch nothing; a failure
+// that escapes one (a square that could not be read or set) is reported here
+// and ends the program.
 void runClick(FrontEnd& ui, ClickHandler handler) noexcept;
 
 } // namespace varnel

@@ -3,6 +3,7 @@
 #include "ui/form1.h"
 #include "ui/handlers.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -70,7 +71,7 @@ Form1Window::Form1Window()
             button->setAutoDefault(false);
             button->installEventFilter(this);
             const ClickHandler handler = clickHandlerOf(c.name);
-            connect(button, &QPushButton::clicked, this, [this, handler] { click(handler); });
+            connect(button, &QPushButton::clicked, this, [this, handler] { runClick(*this, handler); });
             byTabIndex[static_cast<std::size_t>(c.tabIndex)] = button;
             control = button;
         }
@@ -90,14 +91,6 @@ Form1Window::Form1Window()
     }
 }
 
-void Form1Window::click(ClickHandler handler)
-{
-    // A click queued before the end of the program is dropped.
-    if (ended_)
-        return;
-    runClick(*this, handler);
-}
-
 // Return and Enter click the focused button, as Space does.
 bool Form1Window::eventFilter(QObject* watched, QEvent* event)
 {
@@ -113,6 +106,13 @@ bool Form1Window::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// However the window closes, the program has ended.
+void Form1Window::closeEvent(QCloseEvent* event)
+{
+    ended_ = true;
+    QWidget::closeEvent(event);
 }
 
 void Form1Window::showMessage(std::string_view text)

@@ -3,7 +3,6 @@
 #include "rules/board_state.h"
 #include "rules/square_access_error.h"
 #include "ui/front_end.h"
-#include "ui/handlers.h"
 #include "ui/qt/square_widget.h"
 
 #include <QPointer>
@@ -40,14 +39,14 @@ public:
     BoardState& board() override { return squares_; }
     void showMessage(std::string_view text) override;
     void endProgram() override;
+    bool hasEnded() const override { return ended_; }
     void reportFatalFailure(std::string_view report) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
-    void click(ClickHandler handler);
-
     QtSquares squares_;
     bool ended_ = false;
 };

@@ -16,41 +16,43 @@ namespace {
 
 struct Expected {
     const char* name;
-    PixelRect pixels;
+    TwipRect twips;
+    PixelRect pixels; // at 96 dots per inch
 };
 
-// The window's controls in pixels at 96 dots per inch.
-const Expected buttonsAt96[] = {
-    {"Command1", {27, 0, 13, 13}},   {"Command2", {40, 0, 13, 13}},   {"Command3", {53, 0, 13, 13}},
-    {"Command4", {67, 0, 13, 13}},   {"Command5", {93, 27, 13, 13}},  {"Command6", {93, 40, 13, 13}},
-    {"Command7", {93, 53, 13, 13}},  {"Command8", {93, 67, 13, 13}},  {"Command9", {67, 93, 13, 13}},
-    {"Command10", {53, 93, 13, 13}}, {"Command11", {40, 93, 13, 13}}, {"Command12", {27, 93, 13, 13}},
-    {"Command13", {0, 67, 13, 13}},  {"Command14", {0, 53, 13, 13}},  {"Command15", {0, 40, 13, 13}},
-    {"Command16", {0, 27, 13, 13}},  {"RESET", {104, 0, 81, 49}},     {"END", {104, 56, 81, 49}},
+const Expected buttons[] = {
+    {"Command1", {400, 0, 200, 200}, {27, 0, 13, 13}},      {"Command2", {600, 0, 200, 200}, {40, 0, 13, 13}},
+    {"Command3", {800, 0, 200, 200}, {53, 0, 13, 13}},      {"Command4", {1000, 0, 200, 200}, {67, 0, 13, 13}},
+    {"Command5", {1400, 400, 200, 200}, {93, 27, 13, 13}},  {"Command6", {1400, 600, 200, 200}, {93, 40, 13, 13}},
+    {"Command7", {1400, 800, 200, 200}, {93, 53, 13, 13}},  {"Command8", {1400, 1000, 200, 200}, {93, 67, 13, 13}},
+    {"Command9", {1000, 1400, 200, 200}, {67, 93, 13, 13}}, {"Command10", {800, 1400, 200, 200}, {53, 93, 13, 13}},
+    {"Command11", {600, 1400, 200, 200}, {40, 93, 13, 13}}, {"Command12", {400, 1400, 200, 200}, {27, 93, 13, 13}},
+    {"Command13", {0, 1000, 200, 200}, {0, 67, 13, 13}},    {"Command14", {0, 800, 200, 200}, {0, 53, 13, 13}},
+    {"Command15", {0, 600, 200, 200}, {0, 40, 13, 13}},     {"Command16", {0, 400, 200, 200}, {0, 27, 13, 13}},
+    {"RESET", {1560, 0, 1215, 735}, {104, 0, 81, 49}},      {"END", {1560, 840, 1215, 735}, {104, 56, 81, 49}},
 };
 
 TEST(Form1, IsTheVarnelWindowWithABlueClientAreaOf185By104)
 {
     EXPECT_EQ(form1.name, "Form1");
     EXPECT_EQ(form1.caption, "Varnel");
-    EXPECT_EQ(twipsToPixels(form1.clientWidth, 96), 185);
-    EXPECT_EQ(twipsToPixels(form1.clientHeight, 96), 104);
+    EXPECT_EQ(twipsToPixels(form1.clientWidth), 185);
+    EXPECT_EQ(twipsToPixels(form1.clientHeight), 104);
     EXPECT_EQ(form1.background, 0x00FF0000u);
     EXPECT_EQ(blueOf(form1.background), 255);
 }
 
 TEST(Form1, PlacesTheEighteenButtonsWithTheirCaptions)
 {
-    for (const Expected& e : buttonsAt96) {
+    for (const Expected& e : buttons) {
         const ControlSpec& c = controlNamed(e.name);
         EXPECT_EQ(c.kind, ControlKind::PushButton) << e.name;
+        EXPECT_EQ(c.rect, e.twips) << e.name;
         EXPECT_EQ(toPixels(c.rect, 96), e.pixels) << e.name;
         EXPECT_EQ(c.caption, c.name.starts_with("Command") ? "X" : c.name) << e.name;
         EXPECT_FALSE(c.square) << e.name;
         EXPECT_NE(clickHandlerOf(c.name), nullptr) << e.name;
     }
-    EXPECT_EQ(controlNamed("RESET").rect, (TwipRect{1560, 0, 1215, 735}));
-    EXPECT_EQ(controlNamed("END").rect, (TwipRect{1560, 840, 1215, 735}));
 }
 
 TEST(Form1, PutsEachSquareInItsGridCellWithItsStartColour)
@@ -106,7 +108,7 @@ TEST(Form1, ListsControlsFromTheBottomOfTheStackingWithTheirTabIndices)
     EXPECT_EQ(topFirst, expected);
 }
 
-bool overlap(const TwipRect& a, const TwipRect& b)
+template <typename Rect> bool overlap(const Rect& a, const Rect& b)
 {
     return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
            b.top < a.top + a.height;
@@ -127,14 +129,49 @@ TEST(Form1, OverlapsOnlyWhereTheLargeButtonsCoverTheRightColumn)
     EXPECT_EQ(controlNamed("END").rect.top + 735 - form1.clientHeight, 15);
 }
 
+// The layout at every density the window may meet: only RESET and END cover
+// anything, the first client area still cuts off the same strips, and the
+// squares that touch at 96 dots per inch still touch.
+TEST(Form1, KeepsItsLayoutAtEveryScreenDensity)
+{
+    const std::set<std::pair<std::string_view, std::string_view>> expected{
+        {"RESET", "Command5"}, {"RESET", "Command6"}, {"END", "Command7"}, {"END", "Command8"}};
+    for (const int dpi : {96, 120, 144, 168, 192}) {
+        SCOPED_TRACE("at " + std::to_string(dpi) + " dpi");
+        const auto at = [dpi](std::string_view name) { return toPixels(controlNamed(name).rect, dpi); };
+        std::set<std::pair<std::string_view, std::string_view>> overlaps;
+        for (const ControlSpec& a : form1Controls)
+            for (const ControlSpec& b : form1Controls)
+                if (&a > &b && overlap(toPixels(a.rect, dpi), toPixels(b.rect, dpi)))
+                    overlaps.emplace(a.name, b.name);
+        EXPECT_EQ(overlaps, expected);
+
+        const PixelRect client = toPixels({0, 0, form1.clientWidth, form1.clientHeight}, dpi);
+        for (const char* name : {"Command9", "Command10", "Command11", "Command12", "END"}) {
+            const PixelRect r = at(name);
+            EXPECT_GT(r.top + r.height, client.height) << name << " is cut off at the bottom";
+            EXPECT_LT(r.top, client.height) << name;
+        }
+        EXPECT_EQ(at("RESET").left + at("RESET").width, client.width);
+
+        const PixelRect label29 = at("Label29");
+        EXPECT_EQ(label29.left + label29.width, at("Label30").left);
+        EXPECT_EQ(label29.top + label29.height, at("Command12").top);
+        // The other squares leave background to their right and below.
+        const PixelRect label3 = at("Label3");
+        EXPECT_LT(label3.left + label3.width, at("Label4").left);
+    }
+}
+
 TEST(Twips, ScaleWithTheScreenDensity)
 {
-    EXPECT_EQ(twipsToPixels(1440, 96), 96);
-    EXPECT_EQ(twipsToPixels(195, 96), 13);
-    EXPECT_EQ(twipsToPixels(1400, 96), 93);
-    EXPECT_EQ(twipsToPixels(400, 192), 53);
-    EXPECT_EQ(twipsToPixels(2775, 144), 278);
-    EXPECT_EQ(toPixels({400, 1200, 200, 200}, 192), (PixelRect{53, 160, 27, 27}));
+    EXPECT_EQ(twipsToPixels(1440), 96);
+    EXPECT_EQ(twipsToPixels(195), 13);
+    EXPECT_EQ(twipsToPixels(1400), 93);
+    EXPECT_EQ(toPixels({400, 1200, 200, 200}, 96), (PixelRect{27, 80, 13, 13}));
+    EXPECT_EQ(toPixels({400, 1200, 200, 200}, 192), (PixelRect{54, 160, 26, 26}));
+    EXPECT_EQ(toPixels({800, 0, 200, 200}, 120), (PixelRect{66, 0, 17, 16}));
+    EXPECT_EQ(toPixels({0, 0, 2775, 1560}, 144), (PixelRect{0, 0, 278, 156}));
 }
 
 } // namespace

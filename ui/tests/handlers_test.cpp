@@ -31,9 +31,25 @@ public:
     {}
 
     BoardState& board() override { return board_; }
-    void showMessage(std::string_view text) override { record("message: " + std::string(text)); }
-    void endProgram() override { record("end"); }
-    void reportFatalFailure(std::string_view report) override { record("fatal: " + std::string(report)); }
+    void showMessage(std::string_view text) override
+    {
+        record("message: " + std::string(text));
+        ended_ = ended_ || closeWhileBoxOpen_;
+    }
+    void endProgram() override
+    {
+        record("end");
+        ended_ = true;
+    }
+    bool hasEnded() const override { return ended_; }
+    void reportFatalFailure(std::string_view report) override
+    {
+        record("fatal: " + std::string(report));
+        ended_ = true;
+    }
+
+    // The window system closes the window while the next box is open.
+    void closeWhileBoxOpen() { closeWhileBoxOpen_ = true; }
 
     const ProbeBoard& probe() const { return board_; }
     const std::vector<Event>& events() const { return events_; }
@@ -43,6 +59,8 @@ private:
 
     ProbeBoard board_;
     std::vector<Event> events_;
+    bool ended_ = false;
+    bool closeWhileBoxOpen_ = false;
 };
 
 MemoryBoard afterMoves(const std::vector<int>& buttons)
@@ -165,6 +183,44 @@ TEST(Handlers, AFailedSquareStopsTheHandlerAndIsReportedOnce)
             // Only a blocked message shown before the failing access may precede the report.
             EXPECT_EQ(ui.events().size(), n - 1 >= c.messageAfter ? 2u : 1u);
         }
+    }
+}
+
+TEST(Handlers, StopAfterABoxDuringWhichTheWindowWasClosed)
+{
+    const auto game = findWinningGame(MemoryBoard{});
+    ASSERT_TRUE(game);
+    struct Case {
+        const char* name;
+        MemoryBoard start;
+        ClickHandler click;
+        std::vector<Event> events;
+    };
+    const Case cases[] = {
+        // No win check on squares that are gone, and no report of them.
+        {"blocked",
+         afterMoves({1, 12}),
+         Command1_Click,
+         {{"message: You cannot move the column if the head is red.", 1}}},
+        // Already ended: the handler does not end it a second time.
+        {"winning",
+         afterMoves({game->begin(), game->end() - 1}),
+         clickHandlerOf(moveOfButton(game->back()).button),
+         {{"message: Amazingly, you have succeeded. Bravo!!", 27}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeFrontEnd ui(c.start);
+        ui.closeWhileBoxOpen();
+        runClick(ui, c.click);
+        EXPECT_EQ(ui.events(), c.events);
+        EXPECT_EQ(ui.probe().attempts(), c.events.back().afterAccesses) << "a square was touched after the end";
+
+        // Nor does a click that reaches a handler afterwards.
+        runClick(ui, RESET_Click);
+        runClick(ui, END_Click);
+        EXPECT_EQ(ui.events(), c.events);
+        EXPECT_EQ(ui.probe().attempts(), c.events.back().afterAccesses);
     }
 }
 

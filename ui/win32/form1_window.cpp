@@ -1,5 +1,6 @@
 #include "form1_window.h"
 
+#include "ui/handlers.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/text.h"
 
@@ -46,7 +47,7 @@ HFONT dialogFont(int dpi)
 Form1Window::Form1Window(HINSTANCE instance)
 {
     registerSquareClass(instance);
-    background_ = CreateSolidBrush(form1.background); // a ColourValue is laid out as a COLORREF
+    background_.reset(CreateSolidBrush(form1.background)); // a ColourValue is laid out as a COLORREF
 
     WNDCLASSEXW cls{};
     cls.cbSize = sizeof cls;
@@ -56,60 +57,54 @@ Form1Window::Form1Window(HINSTANCE instance)
     cls.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
                                                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    cls.hbrBackground = background_;
+    cls.hbrBackground = background_.get();
     cls.lpszClassName = windowClassName;
-    if (!RegisterClassExW(&cls))
+    if (!class_.registerClass(cls))
         failToBuild("Cannot register the window class");
 
+    // The window procedure takes ownership of the window as it is made.
     const std::wstring caption = widen(form1.caption);
-    window_ = CreateWindowExW(0, windowClassName, caption.c_str(), windowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
-    if (!window_)
+    if (!CreateWindowExW(0, windowClassName, caption.c_str(), windowStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                         CW_USEDEFAULT, nullptr, nullptr, instance, this))
         failToBuild("Cannot create the window");
 
-    const int dpi = dpiOf(window_);
-    font_ = dialogFont(dpi);
+    const int dpi = dpiOf(window_.get());
+    font_.reset(dialogFont(dpi));
     // A new child goes below those made before it, so the controls are made
     // from the top of the stacking down: the table backwards.
     for (std::size_t i = form1Controls.size(); i-- > 0;) {
         const ControlSpec& c = form1Controls[i];
         const bool isButton = c.kind == ControlKind::PushButton;
         const std::wstring text = widen(c.caption);
-        const DWORD style = WS_CHILD | WS_VISIBLE | (isButton ? WS_TABSTOP | BS_PUSHBUTTON : 0);
+        // Clipping its siblings keeps a lower button from painting over the
+        // large buttons that cover it, whenever it repaints.
+        const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (isButton ? WS_TABSTOP | BS_PUSHBUTTON : 0);
         const PixelRect p = toPixels(c.rect, dpi);
         HWND control = CreateWindowExW(
-            0, isButton ? L"BUTTON" : squareClassName, text.c_str(), style, p.left, p.top, p.width, p.height, window_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstControlId + i)), instance, nullptr);
+            0, isButton ? L"BUTTON" : squareClassName, text.c_str(), style, p.left, p.top, p.width, p.height,
+            window_.get(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstControlId + i)), instance, nullptr);
         if (!control)
             failToBuild("Cannot create a control of the window");
         controls_[i] = control;
         if (isButton) {
-            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
         } else {
             squares_.attach(*c.square, control);
             squares_.setColour(*c.square, startColour(*c.square));
         }
     }
 
-    const SIZE size = windowSizeFor({twipsToPixels(form1.clientWidth, dpi), twipsToPixels(form1.clientHeight, dpi)},
-                                    windowStyle, dpi);
-    SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const PixelRect client = toPixels({0, 0, form1.clientWidth, form1.clientHeight}, dpi);
+    const SIZE size = windowSizeFor({client.width, client.height}, windowStyle, dpi);
+    SetWindowPos(window_.get(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     lastFocus_ = control("Command1");
-    ShowWindow(window_, SW_SHOWDEFAULT);
-    UpdateWindow(window_);
+    ShowWindow(window_.get(), SW_SHOWDEFAULT);
+    UpdateWindow(window_.get());
     SetFocus(lastFocus_);
 }
 
-Form1Window::~Form1Window()
-{
-    if (window_)
-        DestroyWindow(window_);
-    if (font_)
-        DeleteObject(font_);
-    if (background_)
-        DeleteObject(background_);
-}
+Form1Window::~Form1Window() = default;
 
 HWND Form1Window::control(std::string_view name) const { return controls_[controlIndex(name)]; }
 
@@ -120,21 +115,26 @@ void Form1Window::placeControls(int dpi)
         SetWindowPos(controls_[i], nullptr, p.left, p.top, p.width, p.height,
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
     }
-    HFONT font = dialogFont(dpi);
+    GdiObject<HFONT> font(dialogFont(dpi));
     for (std::size_t i : tabOrder)
-        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (font_)
-        DeleteObject(font_);
-    font_ = font;
-    InvalidateRect(window_, nullptr, TRUE);
+        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+    font_ = std::move(font);
+    // The window clips its children, so they are repainted in their own right.
+    RedrawWindow(window_.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 bool Form1Window::handleKeyboard(const MSG& message)
 {
-    if (message.message != WM_KEYDOWN || !window_ || GetParent(message.hwnd) != window_)
+    if (message.message != WM_KEYDOWN || !window_ || GetParent(message.hwnd) != window_.get())
         return false;
     if (message.wParam == VK_RETURN) {
-        SendMessageW(message.hwnd, BM_CLICK, 0, 0);
+        // One click a press of plain Enter: the key's auto-repeats are
+        // swallowed, and Enter with a modifier is no click.
+        if (GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0)
+            return false;
+        const bool wasDown = (message.lParam & (LPARAM{1} << 30)) != 0;
+        if (!wasDown)
+            SendMessageW(message.hwnd, BM_CLICK, 0, 0);
         return true;
     }
     if (message.wParam != VK_TAB)
@@ -154,28 +154,25 @@ bool Form1Window::handleKeyboard(const MSG& message)
 
 void Form1Window::showMessage(std::string_view text)
 {
-    MessageBoxW(window_, widen(text).c_str(), applicationTitle, MB_OK);
+    MessageBoxW(window_.get(), widen(text).c_str(), applicationTitle, MB_OK);
 }
 
-void Form1Window::endProgram()
-{
-    ended_ = true;
-    DestroyWindow(window_);
-}
+// Destroyed through its own window procedure, whose WM_DESTROY ends the loop.
+void Form1Window::endProgram() { DestroyWindow(window_.get()); }
 
 void Form1Window::reportFatalFailure(std::string_view report)
 {
     ended_ = true;
     exitStatus_ = 1;
-    MessageBoxW(window_, widen(report).c_str(), applicationTitle, MB_OK | MB_ICONERROR);
-    DestroyWindow(window_);
+    MessageBoxW(window_.get(), widen(report).c_str(), applicationTitle, MB_OK | MB_ICONERROR);
+    DestroyWindow(window_.get());
 }
 
 LRESULT CALLBACK Form1Window::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCCREATE) {
         auto* self = static_cast<Form1Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
+        self->window_.reset(window);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     if (auto* self = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(window, GWLP_USERDATA)))
@@ -188,7 +185,7 @@ LRESULT Form1Window::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     switch (message) {
     case WM_COMMAND: {
         const auto index = static_cast<std::size_t>(LOWORD(wParam)) - firstControlId;
-        if (HIWORD(wParam) == BN_CLICKED && index < form1Controls.size() && !ended_)
+        if (HIWORD(wParam) == BN_CLICKED && index < form1Controls.size())
             if (const ClickHandler handler = clickHandlerOf(form1Controls[index].name))
                 runClick(*this, handler);
         return 0;
@@ -197,7 +194,7 @@ LRESULT Form1Window::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         // Keep the focused button across a message box or a switch of window.
         if (LOWORD(wParam) == WA_INACTIVE) {
             HWND focus = GetFocus();
-            if (focus && GetParent(focus) == window_)
+            if (focus && GetParent(focus) == window)
                 lastFocus_ = focus;
         } else if (lastFocus_ && IsWindow(lastFocus_)) {
             SetFocus(lastFocus_);
@@ -207,16 +204,19 @@ LRESULT Form1Window::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_DPICHANGED: {
         placeControls(HIWORD(wParam));
         const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+        SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
     case WM_DESTROY:
+        // However the window goes (END, the success box, its frame, or the
+        // window system while a box is open), the program has ended.
+        ended_ = true;
         PostQuitMessage(exitStatus_);
         return 0;
     case WM_NCDESTROY:
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        window_ = nullptr;
+        (void)window_.release(); // gone already
         break;
     default:
         break;

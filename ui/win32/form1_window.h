@@ -2,7 +2,7 @@
 
 #include "ui/form1.h"
 #include "ui/front_end.h"
-#include "ui/handlers.h"
+#include "ui/win32/handles.h"
 #include "ui/win32/square_control.h"
 
 #include <windows.h>
@@ -31,6 +31,7 @@ public:
     BoardState& board() override { return squares_; }
     void showMessage(std::string_view text) override;
     void endProgram() override;
+    bool hasEnded() const override { return ended_; }
     void reportFatalFailure(std::string_view report) override;
 
 private:
@@ -38,11 +39,14 @@ private:
     LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void placeControls(int dpi);
 
-    HWND window_ = nullptr;
-    std::array<HWND, form1Controls.size()> controls_{}; // as the table runs
+    // Declared in the order they are needed, so destroyed the other way: the
+    // window first, then its font, then its class, then the class's brush.
+    GdiObject<HBRUSH> background_;
+    RegisteredClass class_;
+    GdiObject<HFONT> font_;
+    OwnedWindow window_;
+    std::array<HWND, form1Controls.size()> controls_{}; // as the table runs; the window owns them
     Win32Squares squares_;
-    HBRUSH background_ = nullptr;
-    HFONT font_ = nullptr;
     HWND lastFocus_ = nullptr;
     bool ended_ = false;
     int exitStatus_ = 0;

@@ -9,9 +9,11 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -35,11 +37,15 @@ struct SeenBox {
     bool okHasIcon = false;
 };
 
-// Watches for the next message box, notes what it shows, runs `whileOpen`
-// and then presses its OK button with the mouse.
+// Each way a player closes a box.
+enum class Dismissal { ClickOk, Escape, SpaceOnOk, CloseButton };
+
+// Watches for message boxes, notes what each shows, runs `whileOpen` and
+// then closes it as `how` says.
 class BoxWatcher {
 public:
-    explicit BoxWatcher(std::function<void()> whileOpen = {}) : whileOpen_(std::move(whileOpen))
+    explicit BoxWatcher(std::function<void()> whileOpen = {}, Dismissal how = Dismissal::ClickOk)
+        : whileOpen_(std::move(whileOpen)), how_(how)
     {
         timer_.setInterval(5);
         QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
@@ -47,6 +53,8 @@ public:
     }
 
     const QList<SeenBox>& seen() const { return seen_; }
+    // The most boxes that were open at once.
+    int mostOpen() const { return mostOpen_; }
 
 private:
     void poll()
@@ -54,20 +62,40 @@ private:
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
+        const QWidgetList all = QApplication::topLevelWidgets();
+        mostOpen_ = std::max(mostOpen_, static_cast<int>(std::count_if(all.begin(), all.end(), [](QWidget* w) {
+                                 return qobject_cast<QMessageBox*>(w) && w->isVisible();
+                             })));
         timer_.stop();
         QAbstractButton* ok = box->button(QMessageBox::Ok);
         seen_.append({box->windowTitle(), box->text(), static_cast<int>(box->buttons().size()), box->icon(),
                       ok && !ok->icon().isNull()});
         if (whileOpen_)
             whileOpen_();
-        if (ok)
-            QTest::mouseClick(ok, Qt::LeftButton);
+        switch (how_) {
+        case Dismissal::ClickOk:
+            if (ok)
+                QTest::mouseClick(ok, Qt::LeftButton);
+            break;
+        case Dismissal::Escape:
+            QTest::keyClick(box->windowHandle(), Qt::Key_Escape);
+            break;
+        case Dismissal::SpaceOnOk:
+            QCOMPARE(QApplication::focusWidget(), ok);
+            QTest::keyClick(box->windowHandle(), Qt::Key_Space);
+            break;
+        case Dismissal::CloseButton:
+            box->windowHandle()->close(); // as the title bar's close button does
+            break;
+        }
         timer_.start();
     }
 
     QTimer timer_;
     std::function<void()> whileOpen_;
+    Dismissal how_;
     QList<SeenBox> seen_;
+    int mostOpen_ = 0;
 };
 
 class Form1WindowTest : public QObject {
@@ -157,12 +185,14 @@ private slots:
 
     void squaresShowExactlyTheirColour()
     {
+        clickButton("Command1"); // Label1 red, so that all three colours show
         const QImage shot = window().grab().toImage();
         for (Square s : allSquares) {
             const QPoint centre = square(s)->geometry().center();
-            const ColourValue c = startColour(s);
+            const ColourValue c = square(s)->colour();
             QCOMPARE(shot.pixelColor(centre), QColor(redOf(c), greenOf(c), blueOf(c)));
         }
+        QCOMPARE(shot.pixelColor(square(Square::Label1)->geometry().center()), QColor(255, 128, 128));
     }
 
     void largeButtonsTakeTheClicksWhereTheyOverlap()
@@ -240,10 +270,16 @@ private slots:
         const auto before = colours();
         clickAt(square(Square::Label6)->geometry().center());
         clickAt(square(Square::Label1)->geometry().center());
-        clickAt({5, 5});        // an empty corner of the grid
-        clickAt({87, 87});      // an empty corner cell of the board
-        clickAt({150, 52});     // background between RESET and END
-        clickAt({27 + 13, 20}); // the strip right of Label1
+        clickAt({5, 5});    // an empty corner of the grid
+        clickAt({87, 87});  // an empty corner cell of the board
+        clickAt({150, 52}); // background between RESET and END
+        // The one-pixel strips of background right of Label3 and Label5 and
+        // below Label1.
+        const QImage shot = window().grab().toImage();
+        for (const QPoint strip : {QPoint(66, 18), QPoint(26, 33), QPoint(33, 26)}) {
+            QCOMPARE(shot.pixelColor(strip), QColor(0, 0, 255));
+            clickAt(strip);
+        }
         QTest::qWait(20);
         QCOMPARE(colours(), before);
         QVERIFY(boxes.seen().isEmpty());
@@ -270,16 +306,26 @@ private slots:
         clickButton("Command12");
         const auto before = colours();
 
-        BoxWatcher boxes([this] { clickButton("Command5"); });
-        clickButton("Command1");
-        QTRY_COMPARE(boxes.seen().size(), 1);
-        const SeenBox box = boxes.seen().first();
-        QCOMPARE(box.title, QStringLiteral("varnel"));
-        QCOMPARE(box.text, QStringLiteral("You cannot move the column if the head is red."));
-        QCOMPARE(box.buttons, 1);
-        QCOMPARE(box.icon, QMessageBox::NoIcon);
-        QVERIFY(!box.okHasIcon);
-        QCOMPARE(colours(), before); // the click on Command5 while the box was open did nothing
+        {
+            BoxWatcher boxes([this] { clickButton("Command5"); });
+            clickButton("Command1");
+            QTRY_COMPARE(boxes.seen().size(), 1);
+            const SeenBox box = boxes.seen().first();
+            QCOMPARE(box.title, QStringLiteral("varnel"));
+            QCOMPARE(box.text, QStringLiteral("You cannot move the column if the head is red."));
+            QCOMPARE(box.buttons, 1);
+            QCOMPARE(box.icon, QMessageBox::NoIcon);
+            QVERIFY(!box.okHasIcon);
+            QCOMPARE(colours(), before); // the click on Command5 while the box was open did nothing
+        }
+
+        // However the box is closed, the game goes on.
+        for (const Dismissal how : {Dismissal::Escape, Dismissal::SpaceOnOk, Dismissal::CloseButton}) {
+            BoxWatcher again({}, how);
+            clickButton("Command1");
+            QTRY_COMPARE(again.seen().size(), 1);
+            QCOMPARE(colours(), before);
+        }
 
         clickButton("Command5");
         QCOMPARE(square(Square::Label10)->colour(), Red);
@@ -310,6 +356,11 @@ private slots:
             QTest::qWait(10);
             for (QWidget* w : window().findChildren<QWidget*>())
                 QCOMPARE(w->geometry(), before[w->objectName()]);
+            if (size.width() > 185) {
+                const QImage shot = window().grab().toImage();
+                for (const QPoint added : {QPoint(399, 299), QPoint(300, 50), QPoint(50, 200)})
+                    QCOMPARE(shot.pixelColor(added), QColor(0, 0, 255));
+            }
         }
         window().showMaximized();
         QTest::qWait(10);
@@ -343,6 +394,9 @@ private slots:
 
     void endButtonEndsAtOnce()
     {
+        // The status is the program's own, not that of the last window closing.
+        QGuiApplication::setQuitOnLastWindowClosed(false);
+        const auto restore = qScopeGuard([] { QGuiApplication::setQuitOnLastWindowClosed(true); });
         BoxWatcher boxes;
         const int status = runProgram([&] {
             clickButton("Command3");
@@ -360,16 +414,37 @@ private slots:
         QVERIFY(!window().isVisible());
     }
 
+    // Qt refuses the window system's close while a box is open, but lets the
+    // window's own close through; that too ends the game there.
+    void closingTheWindowUnderABoxEndsTheProgram()
+    {
+        clickButton("Command1");
+        clickButton("Command12");
+        BoxWatcher boxes([this] { window_->windowHandle()->close(); });
+        const int status = runProgram([&] { clickButton("Command1"); });
+        QCOMPARE(status, 0);
+        QCOMPARE(boxes.seen().size(), 1);
+        QVERIFY(!window().isVisible());
+        button("RESET")->click();
+        QCOMPARE(square(Square::Label6)->colour(), Red); // no handler ran after the end
+    }
+
     void aSquareThatCannotBeReadEndsTheProgramWithAReport()
     {
         delete square(Square::Label1);
         BoxWatcher boxes;
-        const int status = runProgram([&] { clickButton("Command1"); });
+        const int status = runProgram([&] {
+            // The second click is already queued when the first one fails.
+            QMetaObject::invokeMethod(button("Command1"), &QPushButton::click, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(button("Command1"), &QPushButton::click, Qt::QueuedConnection);
+        });
         QCOMPARE(status, 1);
         QCOMPARE(boxes.seen().size(), 1);
+        QCOMPARE(boxes.mostOpen(), 1);
         QCOMPARE(boxes.seen().first().title, QStringLiteral("varnel"));
-        QVERIFY2(boxes.seen().first().text.contains(QStringLiteral("Reading the colour of square Label1 failed")),
-                 qPrintable(boxes.seen().first().text));
+        QCOMPARE(boxes.seen().first().text,
+                 QStringLiteral("Varnel has to stop.\n\nReading the colour of square Label1 failed with error 0: "
+                                "the square's widget no longer exists"));
         QCOMPARE(square(Square::Label6)->colour(), Green); // the move stopped before its first write
         QVERIFY(!window().isVisible());
     }

@@ -1,5 +1,5 @@
 // Drives varnel.exe from outside through the Win32 API, as a player would:
-//   win32_driver PROGRAM BROKEN-SQUARE-PROGRAM [CASE...]
+//   win32_driver PROGRAM-FILE PROGRAM TEST-BUILD [CASE...]
 #include "check.h"
 #include "driver.h"
 
@@ -10,26 +10,29 @@
 namespace varnel::win32::testing {
 
 namespace {
+std::wstring programFile;
 std::wstring program;
-std::wstring brokenSquareProgram;
+std::wstring testBuild;
 } // namespace
 
+const std::wstring& programFilePath() { return programFile; }
 const std::wstring& programPath() { return program; }
-const std::wstring& brokenSquareProgramPath() { return brokenSquareProgram; }
+const std::wstring& testBuildPath() { return testBuild; }
 
 } // namespace varnel::win32::testing
 
 int wmain(int argc, wchar_t* argv[])
 {
     using namespace varnel::win32::testing;
-    if (argc < 3) {
-        std::fputs("usage: win32_driver PROGRAM BROKEN-SQUARE-PROGRAM [CASE...]\n", stderr);
+    if (argc < 4) {
+        std::fputs("usage: win32_driver PROGRAM-FILE PROGRAM TEST-BUILD [CASE...]\n", stderr);
         return 2;
     }
-    program = argv[1];
-    brokenSquareProgram = argv[2];
+    programFile = argv[1];
+    program = argv[2];
+    testBuild = argv[3];
     std::vector<std::string> names;
-    for (int i = 3; i < argc; ++i) {
+    for (int i = 4; i < argc; ++i) {
         std::string name;
         for (const wchar_t* c = argv[i]; *c; ++c)
             name += static_cast<char>(*c);

@@ -73,7 +73,7 @@ PeFile readPe(const Bytes& file)
 
 void programIsA32BitGuiExecutableOfSystemDlls()
 {
-    const PeFile pe = readPe(readFile(programPath()));
+    const PeFile pe = readPe(readFile(programFilePath()));
     checkEqual(pe.machine, std::uint32_t{IMAGE_FILE_MACHINE_I386}, "machine");
     checkEqual(pe.subsystem, std::uint32_t{IMAGE_SUBSYSTEM_WINDOWS_GUI}, "subsystem");
     const std::vector<std::string> system{"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll"};
@@ -125,7 +125,7 @@ std::wstring keysOf(const VersionNode& node)
 
 void versionBlockIsExactlyTheOneGiven()
 {
-    const std::wstring exe = programPath();
+    const std::wstring exe = programFilePath();
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeW(exe.c_str(), &ignored);
     if (!size)
@@ -141,9 +141,12 @@ void versionBlockIsExactlyTheOneGiven()
     checkEqual(fixed->dwFileVersionLS, DWORD{0}, "file version (low)");
     checkEqual(fixed->dwProductVersionMS, DWORD{0x00010000}, "product version (high)");
     checkEqual(fixed->dwProductVersionLS, DWORD{0}, "product version (low)");
-    checkEqual(fixed->dwFileFlags & fixed->dwFileFlagsMask, DWORD{0}, "flags");
+    checkEqual(fixed->dwFileFlags, DWORD{0}, "flags");
     checkEqual(fixed->dwFileOS, DWORD{VOS__WINDOWS32}, "operating system");
     checkEqual(fixed->dwFileType, DWORD{VFT_APP}, "file type");
+    checkEqual(fixed->dwFileSubtype, DWORD{VFT2_UNKNOWN}, "file subtype");
+    checkEqual(fixed->dwFileDateMS, DWORD{0}, "file date (high)");
+    checkEqual(fixed->dwFileDateLS, DWORD{0}, "file date (low)");
 
     const auto text = [&](const wchar_t* key) {
         wchar_t* value = nullptr;
@@ -193,7 +196,7 @@ BOOL CALLBACK countGroup(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR count)
 
 void iconGroupHoldsTheThreeImagesInOrder()
 {
-    HMODULE module = LoadLibraryExW(programPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HMODULE module = LoadLibraryExW(programFilePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     if (!module)
         abortCase("cannot open the program's resources: " + errorText(GetLastError()));
     int groups = 0;

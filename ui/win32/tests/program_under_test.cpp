@@ -86,11 +86,13 @@ POINT centreOf(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.botto
 
 std::string moveButton(int n) { return std::string(moveOfButton(n).button); }
 
-ProgramUnderTest::ProgramUnderTest(const std::wstring& exe)
+ProgramUnderTest::ProgramUnderTest(const std::wstring& exe, const std::wstring& arguments)
 {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     std::wstring commandLine = L"\"" + exe + L"\"";
+    if (!arguments.empty())
+        commandLine += L" " + arguments;
     if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process_))
         abortCase("cannot start " + narrow(exe) + ": " + errorText(GetLastError()));
@@ -146,10 +148,23 @@ RECT ProgramUnderTest::clientRectOf(HWND child) const
 
 void ProgramUnderTest::clickAt(POINT client)
 {
-    ClientToScreen(window_, &client);
-    SetCursorPos(client.x, client.y);
+    pointAt(client);
     sendMouse(MOUSEEVENTF_LEFTDOWN);
     sendMouse(MOUSEEVENTF_LEFTUP);
+    settle();
+}
+
+void ProgramUnderTest::pointAt(POINT client)
+{
+    ClientToScreen(window_, &client);
+    SetCursorPos(client.x, client.y);
+    sendMouse(MOUSEEVENTF_MOVE);
+    settle();
+}
+
+void ProgramUnderTest::mouseButton(bool down)
+{
+    sendMouse(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
     settle();
 }
 
@@ -163,6 +178,16 @@ void ProgramUnderTest::press(WORD key, bool shift)
     sendKey(key, true);
     if (shift)
         sendKey(VK_SHIFT, true);
+    settle();
+}
+
+void ProgramUnderTest::hold(WORD key, int downs)
+{
+    for (int i = 0; i < downs; ++i) {
+        sendKey(key, false);
+        Sleep(30);
+    }
+    sendKey(key, true);
     settle();
 }
 
@@ -244,20 +269,35 @@ std::optional<SeenBox> ProgramUnderTest::waitForBox(DWORD timeoutMs) const
     return seen;
 }
 
-void ProgramUnderTest::pressOk(const SeenBox& box)
+void ProgramUnderTest::dismiss(const SeenBox& box, Dismissal how)
 {
     HWND ok = FindWindowExW(box.window, nullptr, L"Button", nullptr);
     if (!ok)
         abortCase("the box has no button");
-    RECT r;
-    GetWindowRect(ok, &r);
-    const POINT p = centreOf(r);
-    SetCursorPos(p.x, p.y);
-    sendMouse(MOUSEEVENTF_LEFTDOWN);
-    sendMouse(MOUSEEVENTF_LEFTUP);
+    switch (how) {
+    case Dismissal::ClickOk: {
+        RECT r;
+        GetWindowRect(ok, &r);
+        const POINT p = centreOf(r);
+        SetCursorPos(p.x, p.y);
+        sendMouse(MOUSEEVENTF_LEFTDOWN);
+        sendMouse(MOUSEEVENTF_LEFTUP);
+        break;
+    }
+    case Dismissal::Escape:
+    case Dismissal::SpaceOnOk:
+        check(focus() == ok, "OK has the focus in the box");
+        sendKey(how == Dismissal::Escape ? VK_ESCAPE : VK_SPACE, false);
+        sendKey(how == Dismissal::Escape ? VK_ESCAPE : VK_SPACE, true);
+        break;
+    case Dismissal::CloseButton:
+        // What the close button of the box's title bar sends.
+        PostMessageW(box.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        break;
+    }
     for (int i = 0; i < 250 && IsWindow(box.window); ++i)
         Sleep(20);
-    check(!IsWindow(box.window), "the box closed after OK");
+    check(!IsWindow(box.window), "the box closed");
     if (window_ && IsWindow(window_))
         settle();
 }

@@ -25,7 +25,8 @@ struct SeenBox {
 // real mouse and keyboard input, and what the screen shows.
 class ProgramUnderTest {
 public:
-    explicit ProgramUnderTest(const std::wstring& exe);
+    // A test build takes the name of what it does to the window as arguments.
+    explicit ProgramUnderTest(const std::wstring& exe, const std::wstring& arguments = {});
     ~ProgramUnderTest();
     ProgramUnderTest(const ProgramUnderTest&) = delete;
     ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
@@ -41,7 +42,12 @@ public:
 
     void clickAt(POINT client);
     void clickControl(std::string_view name);
+    // The mouse moved over a point, and its button pressed or let go there.
+    void pointAt(POINT client);
+    void mouseButton(bool down);
     void press(WORD key, bool shift = false);
+    // A key held down long enough to repeat: `downs` key-downs, then one up.
+    void hold(WORD key, int downs);
     // Waits until the window has handled what was sent and stopped changing.
     void settle();
 
@@ -51,7 +57,10 @@ public:
     std::vector<ColourValue> board() const;
 
     std::optional<SeenBox> waitForBox(DWORD timeoutMs = 5000) const;
-    void pressOk(const SeenBox& box);
+    // Each way a player closes a box; the box is checked to have closed.
+    enum class Dismissal { ClickOk, Escape, SpaceOnOk, CloseButton };
+    void dismiss(const SeenBox& box, Dismissal how = Dismissal::ClickOk);
+    void pressOk(const SeenBox& box) { dismiss(box, Dismissal::ClickOk); }
 
     // True once the process has ended, with its exit status.
     bool waitForExit(DWORD timeoutMs, DWORD& status) const;

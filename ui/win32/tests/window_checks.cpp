@@ -8,6 +8,7 @@
 #include "rules/moves.h"
 #include "tools/solver.h"
 #include "ui/form1.h"
+#include "ui/win32/form1_window.h"
 #include "ui/win32/text.h"
 
 #include <windows.h>
@@ -21,6 +22,7 @@ namespace {
 
 constexpr wchar_t blockedText[] = L"You cannot move the column if the head is red.";
 constexpr wchar_t successText[] = L"Amazingly, you have succeeded. Bravo!!";
+constexpr ColourValue blue = 0x00FF0000;
 
 std::vector<ColourValue> startBoard()
 {
@@ -167,7 +169,13 @@ void partlyHiddenBottomRowStillClicks()
 void clicksOffTheButtonsDoNothing()
 {
     ProgramUnderTest program(programPath());
-    for (POINT p : std::initializer_list<POINT>{{33, 33}, {33, 19}, {5, 5}, {86, 86}, {150, 52}, {40, 18}})
+    // The one-pixel strips of background right of Label3 and Label5 and
+    // below Label1.
+    for (POINT strip : std::initializer_list<POINT>{{66, 18}, {26, 33}, {33, 26}})
+        checkEqual(program.pixel(strip), blue,
+                   "background at (" + std::to_string(strip.x) + ", " + std::to_string(strip.y) + ")");
+    for (POINT p :
+         std::initializer_list<POINT>{{33, 33}, {33, 19}, {5, 5}, {86, 86}, {150, 52}, {66, 18}, {26, 33}, {33, 26}})
         program.clickAt(p);
     check(program.board() == startBoard(), "the board is as it was");
     check(!program.waitForBox(200), "no box appeared");
@@ -200,8 +208,167 @@ void blockedMoveShowsItsBoxAndChangesNothing()
     program.pressOk(*box);
     check(program.board() == before, "the board is unchanged after the blocked box");
     check(!program.waitForBox(200), "the click during the box ran nothing");
+
+    // However the box is closed, the game goes on.
+    using enum ProgramUnderTest::Dismissal;
+    for (const auto how : {Escape, SpaceOnOk, CloseButton}) {
+        program.clickControl("Command1");
+        const auto again = program.waitForBox();
+        checkBox(again, blockedText);
+        if (!again)
+            return;
+        program.dismiss(*again, how);
+        check(program.board() == before, "the board is unchanged after the box");
+    }
     program.clickControl("Command5");
     checkEqual(program.shownColour(Square::Label10), Red, "the window takes clicks again");
+}
+
+// What the large buttons cover stays covered while the buttons under them
+// take the focus, are hovered and are pressed.
+void lowerButtonsStayUnderTheLargeOnes()
+{
+    ProgramUnderTest program(programPath());
+    // The columns where RESET and END cover column 6, over its four buttons.
+    const auto strips = [&] {
+        std::vector<ColourValue> pixels;
+        for (LONG x : {104, 105})
+            for (LONG y = 27; y < 80; ++y)
+                if (y < 49 || y >= 56)
+                    pixels.push_back(program.pixel({x, y}));
+        return pixels;
+    };
+    const std::vector<ColourValue> covered = strips();
+    for (int n = 5; n <= 8; ++n) {
+        const std::string name = moveButton(n);
+        while (program.focus() != program.control(name))
+            program.press(VK_TAB);
+        check(strips() == covered, "the strips are unchanged with the focus on " + name);
+        const RECT r = program.clientRectOf(program.control(name));
+        program.pointAt({(r.left + 104) / 2, (r.top + r.bottom) / 2});
+        check(strips() == covered, "the strips are unchanged while " + name + " is hovered");
+        program.mouseButton(true);
+        check(strips() == covered, "the strips are unchanged while " + name + " is pressed");
+        program.mouseButton(false);
+        check(strips() == covered, "the strips are unchanged after " + name + " was clicked");
+    }
+}
+
+// Moved to a denser screen, the window places every control afresh and
+// repaints it there.
+void densityChangePlacesAndRepaintsEveryControl()
+{
+    constexpr int dpi = 192;
+    ProgramUnderTest program(testBuildPath(), L"dpi-192");
+    RECT client;
+    GetClientRect(program.window(), &client);
+    for (const ControlSpec& c : form1Controls) {
+        const RECT r = program.clientRectOf(program.control(c.name));
+        const PixelRect e = toPixels(c.rect, dpi);
+        check(r.left == e.left && r.top == e.top && r.right - r.left == e.width && r.bottom - r.top == e.height,
+              std::string(c.name) + " sits at its place at 192 dpi");
+        if (c.square)
+            checkEqual(program.shownColour(*c.square), startColour(*c.square), std::string(c.name) + " on screen");
+        else
+            check(program.pixel({r.left + 4, (r.top + std::min(r.bottom, client.bottom)) / 2}) != blue,
+                  std::string(c.name) + " is painted");
+    }
+}
+
+// Enter clicks the focused button once a press: not again as the key
+// repeats, and not with a modifier held.
+void enterClicksOncePerPress()
+{
+    ProgramUnderTest program(programPath());
+    program.press(VK_SPACE); // Command1 pushes column 1 out at the top
+    while (program.focus() != program.control("Command12"))
+        program.press(VK_TAB);
+    program.hold(VK_RETURN, 4);
+    checkEqual(program.shownColour(Square::Label6), Red, "one held Enter pulled the piece back in");
+    checkEqual(program.shownColour(Square::Label29), Grey, "and pushed nothing out");
+    program.press(VK_RETURN, true);
+    checkEqual(program.shownColour(Square::Label29), Grey, "Shift+Enter clicks nothing");
+    program.press(VK_RETURN);
+    checkEqual(program.shownColour(Square::Label29), Red, "a second press of Enter clicks again");
+}
+
+// The window system closing the window while a box is open ("End task")
+// ends the program there, quietly and with success.
+void closingWhileABoxIsOpenEndsTheProgram()
+{
+    ProgramUnderTest program(programPath());
+    program.clickControl("Command1");
+    program.clickControl("Command12");
+    program.clickControl("Command1");
+    const auto box = program.waitForBox();
+    checkBox(box, blockedText);
+    PostMessageW(program.window(), WM_CLOSE, 0, 0);
+    checkExit(program, 0, "after the window was closed under the box");
+    check(!program.waitForBox(0), "no report is left open");
+}
+
+// Fails the creation of one window of this thread's.
+int windowsToLetThrough = 0;
+LRESULT CALLBACK failOneWindow(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_CREATEWND && windowsToLetThrough-- == 0)
+        return 1;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+BOOL CALLBACK noteVarnelWindow(HWND w, LPARAM found)
+{
+    *reinterpret_cast<bool*>(found) |= classOf(w) == L"VarnelForm1";
+    return TRUE;
+}
+
+// Whether this thread still has a main window of the program's.
+bool threadHasAVarnelWindow()
+{
+    bool found = false;
+    EnumThreadWindows(GetCurrentThreadId(), noteVarnelWindow, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// A window that cannot be built in full leaves nothing behind: not the
+// window, nor its class, so that the next one builds as if it were first.
+void failedConstructionLeavesNothingBehind()
+{
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    windowsToLetThrough = 10; // the window and nine of its controls
+    HHOOK hook = SetWindowsHookExW(WH_CBT, failOneWindow, nullptr, GetCurrentThreadId());
+    if (!hook)
+        abortCase("cannot hook window creation: " + errorText(GetLastError()));
+    bool threw = false;
+    try {
+        Form1Window window(instance);
+    } catch (const std::runtime_error& failure) {
+        threw = std::string_view(failure.what()).starts_with("Cannot create a control of the window");
+    }
+    UnhookWindowsHookEx(hook);
+    check(threw, "making the window failed at its tenth control");
+    check(!threadHasAVarnelWindow(), "the half-made window is gone");
+    WNDCLASSEXW cls{};
+    cls.cbSize = sizeof cls;
+    check(!GetClassInfoExW(instance, L"VarnelForm1", &cls), "its class is unregistered");
+
+    try {
+        Form1Window window(instance);
+        HWND main = GetParent(window.control("Label1"));
+        MSG message;
+        for (int i = 0; i < 20; ++i) {
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageW(&message);
+            Sleep(10);
+        }
+        POINT p{184, 51};
+        ClientToScreen(main, &p);
+        HDC screen = GetDC(nullptr);
+        checkEqual(static_cast<ColourValue>(GetPixel(screen, p.x, p.y)), blue, "the next window's background");
+        ReleaseDC(nullptr, screen);
+    } catch (const std::exception& failure) {
+        check(false, std::string("the next window could not be made: ") + failure.what());
+    }
 }
 
 void resetRestoresTheStartQuietly()
@@ -285,7 +452,7 @@ void closingTheWindowEndsTheProgram()
 
 void failedSquareIsReportedAndEndsTheProgram(std::initializer_list<const char*> clicks, const std::wstring& report)
 {
-    ProgramUnderTest program(brokenSquareProgramPath());
+    ProgramUnderTest program(testBuildPath(), L"broken-square");
     for (const char* button : clicks)
         program.clickControl(button);
     const auto box = program.waitForBox();
@@ -320,6 +487,11 @@ const bool registered = [] {
     r.push_back({"hidden_bottom_row", partlyHiddenBottomRowStillClicks});
     r.push_back({"clicks_off_buttons", clicksOffTheButtonsDoNothing});
     r.push_back({"blocked_move", blockedMoveShowsItsBoxAndChangesNothing});
+    r.push_back({"lower_buttons_stay_under", lowerButtonsStayUnderTheLargeOnes});
+    r.push_back({"density_change", densityChangePlacesAndRepaintsEveryControl});
+    r.push_back({"enter_once_per_press", enterClicksOncePerPress});
+    r.push_back({"close_while_box_open", closingWhileABoxIsOpenEndsTheProgram});
+    r.push_back({"failed_construction", failedConstructionLeavesNothingBehind});
     r.push_back({"reset", resetRestoresTheStartQuietly});
     r.push_back({"resizing", resizingMovesNothing});
     r.push_back({"winning_game", winningGameEndsAfterTheSuccessBox});
