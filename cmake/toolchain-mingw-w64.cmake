@@ -1,18 +1,31 @@
-# Cross-builds the 32-bit Windows program with Debian's MinGW-w64 toolchain.
+# Cross-builds the Windows program with Debian's MinGW-w64 toolchain: the
+# 32-bit program by default, or with VARNEL_MINGW_ARCH=x86_64 a 64-bit build of
+# it for machines whose kernel runs no 32-bit code (its tests then run under
+# 64-bit Wine).
+set(VARNEL_MINGW_ARCH i686 CACHE STRING "i686 for the 32-bit program, x86_64 for a 64-bit build")
+set(triple ${VARNEL_MINGW_ARCH}-w64-mingw32)
+
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
+set(CMAKE_SYSTEM_PROCESSOR ${VARNEL_MINGW_ARCH})
 
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-win32)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-win32)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
+set(CMAKE_C_COMPILER ${triple}-gcc-win32)
+set(CMAKE_CXX_COMPILER ${triple}-g++-win32)
+set(CMAKE_RC_COMPILER ${triple}-windres)
 
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH /usr/${triple})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
-# The tests run the programs under Wine.
-find_program(WINE_PROGRAM wine)
-if(WINE_PROGRAM)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_PROGRAM})
+# The tests run the programs under Wine: Debian's wine runs 32-bit programs,
+# its wine64 loader 64-bit ones.
+if(VARNEL_MINGW_ARCH STREQUAL "x86_64")
+    find_program(WINE64_PROGRAM NAMES wine64 PATHS /usr/lib/wine)
+    set(wine ${WINE64_PROGRAM})
+else()
+    find_program(WINE_PROGRAM wine)
+    set(wine ${WINE_PROGRAM})
+endif()
+if(wine)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${wine})
 endif()

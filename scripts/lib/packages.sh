@@ -37,3 +37,6 @@ build_packages=(cmake ninja-build g++ libgtest-dev clang-format qt6-base-dev des
 
 # What cross-builds the Windows program and runs it under Wine.
 windows_packages=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32 xvfb xauth)
+
+# What builds and runs a 64-bit build of it, where the kernel runs no 32-bit code.
+windows64_packages=(g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 wine64)
