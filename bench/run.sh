@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the benchmarks and prints their measurements: start-up and peak
 # memory of the game against an empty window, on the offscreen platform and
-# under Xvfb, and the squares repainted per move.
+# under Xvfb, and the squares repainted per move; the web page's size and
+# first paint; the Windows program's start-up under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/lib/packages.sh
@@ -20,6 +21,12 @@ QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 640x480x24" \
     "$bin/startup_bench" "$runs" "$bin/startup_probe" "$bin/startup_probe_floor"
 echo "== Qt, repaints"
 "$bin/repaint_count"
+
+echo "== Web page in headless Chromium"
+need_packages "${web_build_packages[@]}" "${web_test_packages[@]}"
+cmake --preset web >/dev/null
+cmake --build --preset web -j "$(nproc)" >/dev/null
+/usr/bin/python3 bench/web_bench.py build/web/web "$runs"
 
 echo "== Windows program under Wine"
 need_i386

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the optimised build, the sanitizer
-# build, and the Windows program cross-built and driven under Wine. Installs
-# what it needs on Debian or Ubuntu when missing.
+# build, the web page in Chromium, and the Windows program cross-built and
+# driven under Wine. Installs what it needs on Debian or Ubuntu when missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/lib/packages.sh
 
-need_packages "${build_packages[@]}"
+need_packages "${build_packages[@]}" "${web_build_packages[@]}" "${web_test_packages[@]}"
 need_i386
 need_packages "${windows_packages[@]}"
 
@@ -24,14 +24,14 @@ if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
 fi
 
 jobs=$(nproc)
-for preset in default sanitize mingw $([ "$windows" = mingw64 ] && echo mingw64); do
+for preset in default sanitize web mingw $([ "$windows" = mingw64 ] && echo mingw64); do
     echo "=== $preset build"
     cmake --preset "$preset" -DVARNEL_WERROR=ON >/dev/null
     cmake --build --preset "$preset" -j "$jobs"
 done
 
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-for preset in default sanitize; do
+for preset in default sanitize web; do
     echo "=== $preset tests"
     ctest --preset "$preset" -j "$jobs"
 done

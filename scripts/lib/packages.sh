@@ -35,6 +35,10 @@ need_i386() {
 # What builds the game and its tests on Linux.
 build_packages=(cmake ninja-build g++ libgtest-dev clang-format qt6-base-dev desktop-file-utils appstream)
 
+# What compiles the web page to WebAssembly, and what tests it in a browser.
+web_build_packages=(emscripten)
+web_test_packages=(chromium chromium-driver python3-selenium python3-pil)
+
 # What cross-builds the Windows program and runs it under Wine.
 windows_packages=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32 xvfb xauth)
 

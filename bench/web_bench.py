@@ -1,0 +1,76 @@
+#!/usr/bin/python3
+"""Measures the web page: what it transfers, raw and gzip, and the time from
+navigation to the first paint of the board against a static page with the
+same 50 elements and no WebAssembly, the two loaded in turn, with the cache
+off. It prints figures; it is no test.
+
+    web_bench.py PAGE-DIR [RUNS]
+"""
+import gzip
+import os
+import shutil
+import statistics
+import sys
+import tempfile
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "ui", "web", "tests"))
+from page_test import Page, serve  # noqa: E402
+
+# Notes when the board's 50 elements are on the page, and then when the
+# frame that shows them has been painted.
+WATCH = """
+new MutationObserver((changes, observer) => {
+    const board = document.getElementById('board');
+    if (!board || board.children.length < 50) return;
+    observer.disconnect();
+    requestAnimationFrame(() => requestAnimationFrame(() => { window.boardPainted = performance.now(); }));
+}).observe(document, {childList: true, subtree: true});
+"""
+
+
+def main():
+    folder, runs = sys.argv[1], int(sys.argv[2]) if len(sys.argv) > 2 else 15
+    files = sorted(f for f in os.listdir(folder))
+    raw = packed = 0
+    for name in files:
+        data = open(os.path.join(folder, name), "rb").read()
+        size = len(gzip.compress(data, 9))
+        raw, packed = raw + len(data), packed + size
+        print(f"  {name:12} {len(data):7} bytes, {size:6} gzip")
+    print(f"transfer: {raw} bytes ({raw / 1024:.1f} KiB), {packed} gzip ({packed / 1024:.1f} KiB)")
+
+    with tempfile.TemporaryDirectory() as scratch:
+        for name in files:
+            shutil.copy(os.path.join(folder, name), scratch)
+        server = serve(scratch, [])
+        base = f"http://127.0.0.1:{server.server_address[1]}/"
+        page = Page(base)
+        page.open()
+        board = page.js("return document.getElementById('board').outerHTML")
+        html = open(os.path.join(folder, "index.html")).read()
+        static = html.replace('<div id="board"></div>', board)
+        static = static.replace('<script src="page.js"></script>\n<script src="varnel.js"></script>\n', "")
+        open(os.path.join(scratch, "static.html"), "w").write(static)
+
+        page.driver.execute_cdp_cmd("Network.enable", {})
+        page.driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})
+        page.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": WATCH})
+        times = {"index.html": [], "static.html": []}
+        for _ in range(runs):
+            for name in times:
+                page.driver.get(base + name)
+                page.driver.implicitly_wait(0)
+                for _ in range(200):
+                    painted = page.js("return window.boardPainted")
+                    if painted:
+                        break
+                times[name].append(painted)
+        page.quit()
+        server.shutdown()
+    game, floor = statistics.median(times["index.html"]), statistics.median(times["static.html"])
+    print(f"first paint of the board, median of {runs}: page {game:.1f} ms, static page {floor:.1f} ms, "
+          f"ratio {game / floor:.2f}")
+
+
+if __name__ == "__main__":
+    main()

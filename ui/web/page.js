@@ -1,0 +1,142 @@
+// The page's side of Varnel: it makes the elements the program asks for,
+// reports clicks on the buttons, shows the program's boxes and, at the end,
+// takes the game off the page. The game itself is all in the program.
+'use strict';
+
+const VarnelPage = (() => {
+    const board = document.getElementById('board');
+    let buttons = []; // by tab index, then in tab order
+    let running = false; // a click's handler has not finished: no other starts
+    let ended = false;
+
+    const cssColour = (c) => `rgb(${c & 0xff}, ${(c >> 8) & 0xff}, ${(c >> 16) & 0xff})`;
+
+    const square = (name) => {
+        const element = document.getElementById(name);
+        return element && element.classList.contains('square') && board.contains(element) ? element : null;
+    };
+
+    async function click(index) {
+        if (running || ended)
+            return;
+        running = true;
+        try {
+            await Module.ccall('varnel_click', null, ['number'], [index], {async: true});
+        } finally {
+            running = false;
+        }
+    }
+
+    // Tab and Shift+Tab go round the buttons in tab order and stay on the page.
+    function moveFocus(event) {
+        if (event.key !== 'Tab' || ended)
+            return;
+        event.preventDefault();
+        const here = buttons.indexOf(document.activeElement);
+        const step = event.shiftKey ? buttons.length - 1 : 1;
+        buttons[here < 0 ? 0 : (here + step) % buttons.length].focus();
+    }
+
+    // A held Enter clicks once, not again as the key repeats.
+    function dropRepeats(event) {
+        if (event.key === 'Enter' && event.repeat)
+            event.preventDefault();
+    }
+
+    return {
+        makeControl(index, name, isSquare, caption, left, top, width, height, tabIndex) {
+            const element = document.createElement(isSquare ? 'div' : 'button');
+            element.id = name;
+            element.className = isSquare ? 'square' : 'control';
+            element.textContent = caption;
+            Object.assign(element.style, {left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px`});
+            if (!isSquare) {
+                element.type = 'button';
+                element.addEventListener('click', () => click(index));
+                element.addEventListener('keydown', dropRepeats);
+                buttons[tabIndex] = element;
+            }
+            board.appendChild(element);
+        },
+
+        colour(name) {
+            const element = square(name);
+            return element ? element.varnelColour : -1;
+        },
+
+        setColour(name, colour) {
+            const element = square(name);
+            if (!element)
+                return 0;
+            if (element.varnelColour !== colour) {
+                element.varnelColour = colour;
+                element.style.backgroundColor = cssColour(colour);
+            }
+            return 1;
+        },
+
+        ready() {
+            buttons = buttons.filter(Boolean);
+            document.addEventListener('keydown', moveFocus);
+            buttons[0].focus();
+        },
+
+        // A modal box: nothing else on the page reacts while it is open, and
+        // the keyboard stays with it. Enter, Space, Escape or OK close it.
+        showBox(title, text) {
+            return new Promise((resolve) => {
+                const returnFocus = document.activeElement;
+                const shield = document.createElement('div');
+                shield.className = 'shield';
+                const box = document.createElement('div');
+                box.className = 'box';
+                box.setAttribute('role', 'alertdialog');
+                box.setAttribute('aria-modal', 'true');
+                box.innerHTML = '<div class="title" id="box-title"></div><p id="box-text"></p><button type="button">OK</button>';
+                box.setAttribute('aria-labelledby', 'box-title');
+                box.setAttribute('aria-describedby', 'box-text');
+                box.querySelector('.title').textContent = title;
+                box.querySelector('p').textContent = text;
+                const ok = box.querySelector('button');
+
+                const keys = (event) => {
+                    event.stopPropagation();
+                    if (event.key === 'Tab')
+                        event.preventDefault();
+                    else if (event.key === 'Enter' || event.key === 'Escape' || event.key === ' ') {
+                        event.preventDefault();
+                        if (!event.repeat)
+                            close();
+                    }
+                };
+                const keepFocus = (event) => {
+                    if (event.target !== ok) {
+                        event.preventDefault();
+                        ok.focus();
+                    }
+                };
+                function close() {
+                    document.removeEventListener('keydown', keys, true);
+                    shield.remove();
+                    box.remove();
+                    if (returnFocus && document.contains(returnFocus))
+                        returnFocus.focus();
+                    resolve();
+                }
+                ok.addEventListener('click', close);
+                shield.addEventListener('mousedown', keepFocus);
+                box.addEventListener('mousedown', keepFocus);
+                document.addEventListener('keydown', keys, true);
+                document.body.append(shield, box);
+                ok.focus();
+            });
+        },
+
+        // The end of the program: the game leaves the page for good.
+        end() {
+            ended = true;
+            board.remove();
+            document.getElementById('ended').hidden = false;
+        },
+    };
+})();

@@ -1,0 +1,301 @@
+#!/usr/bin/python3
+"""The web page in a real Chromium, used as a player would: real mouse clicks
+and keys, and the squares' colours read from screenshots.
+
+    page_test.py PAGE-DIR SOLVER [CASE...]
+
+PAGE-DIR is the built page's folder, SOLVER the native varnel-solve, which
+prints a winning game. Debian's chromium, chromedriver and python3-selenium
+drive the page, served here on 127.0.0.1.
+"""
+import functools
+import http.server
+import io
+import subprocess
+import sys
+import tempfile
+import threading
+import traceback
+
+from PIL import Image
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
+
+GREY, GREEN, RED, BLUE = (192, 192, 192), (128, 255, 128), (255, 128, 128), (0, 0, 255)
+BLOCKED = "You cannot move the column if the head is red."
+SUCCESS = "Amazingly, you have succeeded. Bravo!!"
+PAGE_FILES = {"/", "/index.html", "/page.js", "/varnel.js", "/varnel.wasm", "/favicon.ico"}
+
+# The buttons at 96 dots per inch, as the window places them.
+BUTTONS = {
+    "Command1": (27, 0, 13, 13), "Command2": (40, 0, 13, 13), "Command3": (53, 0, 13, 13),
+    "Command4": (67, 0, 13, 13), "Command5": (93, 27, 13, 13), "Command6": (93, 40, 13, 13),
+    "Command7": (93, 53, 13, 13), "Command8": (93, 67, 13, 13), "Command9": (67, 93, 13, 13),
+    "Command10": (53, 93, 13, 13), "Command11": (40, 93, 13, 13), "Command12": (27, 93, 13, 13),
+    "Command13": (0, 67, 13, 13), "Command14": (0, 53, 13, 13), "Command15": (0, 40, 13, 13),
+    "Command16": (0, 27, 13, 13), "RESET": (104, 0, 81, 49), "END": (104, 56, 81, 49),
+}
+EDGES = [13, 27, 40, 53, 67, 80]  # of grid rows and columns 0 to 5
+
+
+def grid_of(n):
+    """Grid row and column of LabelN, numbered row by row without corners."""
+    if n <= 4:
+        return 0, n
+    if n >= 29:
+        return 5, n - 28
+    return 1 + (n - 5) // 6, (n - 5) % 6
+
+
+SQUARES = {f"Label{n}": (EDGES[grid_of(n)[1]], EDGES[grid_of(n)[0]], 13, 13) for n in range(1, 33)}
+PLAY_CELLS = [n for n in range(1, 33) if 1 <= grid_of(n)[0] <= 4 and 1 <= grid_of(n)[1] <= 4]
+START = {n: GREEN if n in PLAY_CELLS else GREY for n in range(1, 33)}
+
+
+class Failed(Exception):
+    pass
+
+
+def check(ok, what):
+    if not ok:
+        raise Failed(what)
+
+
+def serve(folder, requests):
+    class Handler(http.server.SimpleHTTPRequestHandler):
+        extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, ".wasm": "application/wasm"}
+
+        def log_message(self, *args):
+            requests.append(self.path)
+
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Handler, directory=folder))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server
+
+
+class Page:
+    def __init__(self, url):
+        self.url = url
+        options = webdriver.ChromeOptions()
+        options.binary_location = "/usr/bin/chromium"
+        self.profile = tempfile.TemporaryDirectory()
+        for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                     "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                     "--force-device-scale-factor=1",
+                     f"--user-data-dir={self.profile.name}"):
+            options.add_argument(flag)
+        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.driver.set_window_size(640, 480)
+
+    def quit(self):
+        self.driver.quit()
+        self.profile.cleanup()
+
+    def open(self):
+        self.driver.get(self.url)
+        WebDriverWait(self.driver, 20).until(lambda d: self.focus() == "Command1")
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def focus(self):
+        return self.js("return document.activeElement && document.activeElement.id")
+
+    def click_at(self, x, y):
+        actions = ActionBuilder(self.driver)
+        actions.pointer_action.move_to_location(x, y).click()
+        actions.perform()
+
+    def click(self, name):
+        left, top, width, height = BUTTONS[name]
+        self.click_at(left + width // 2, top + min(height, 104 - top) // 2)
+
+    def keys(self, *keys):
+        ActionChains(self.driver).send_keys(*keys).perform()
+
+    def shot(self):
+        """The viewport as the player sees it, one pixel a CSS pixel."""
+        return Image.open(io.BytesIO(self.driver.get_screenshot_as_png())).convert("RGB")
+
+    def pixel(self, x, y, image=None):
+        return (image or self.shot()).getpixel((x, y))
+
+    def board(self):
+        image = self.shot()
+        return {n: image.getpixel((SQUARES[f"Label{n}"][0] + 6, SQUARES[f"Label{n}"][1] + 6)) for n in range(1, 33)}
+
+    def box(self):
+        """What the open box shows, or None."""
+        return self.js("""
+            const box = document.querySelector('.box');
+            return box && {title: box.querySelector('.title').textContent, text: box.querySelector('p').textContent,
+                           buttons: [...box.querySelectorAll('button')].map(b => b.textContent),
+                           focus: document.activeElement === box.querySelector('button')};""")
+
+    def wait_for_box(self):
+        return WebDriverWait(self.driver, 10).until(lambda d: self.box())
+
+    def ended(self):
+        return self.js("return !document.getElementById('board') && !document.getElementById('ended').hidden")
+
+
+def expect_box(page, text):
+    box = page.wait_for_box()
+    check(box["title"] == "varnel", f"box title {box['title']!r}")
+    check(box["text"] == text, f"box text {box['text']!r}")
+    check(box["buttons"] == ["OK"], f"box buttons {box['buttons']}")
+    check(box["focus"], "OK has the focus")
+
+
+def layout_and_stacking(page, solver):
+    page.open()
+    check(page.driver.title == "Varnel", f"title {page.driver.title!r}")
+    rects = page.js("""return Object.fromEntries([...document.querySelectorAll('#board > *')].map(e => {
+        const r = e.getBoundingClientRect(); return [e.id, [r.left, r.top, r.width, r.height]]; }));""")
+    expected = {**SQUARES, **BUTTONS}
+    check(set(rects) == set(expected), f"controls {sorted(rects)}")
+    for name, rect in expected.items():
+        check(tuple(rects[name]) == rect, f"{name} at {rects[name]}, expected {rect}")
+    order = page.js("return [...document.querySelectorAll('#board > *')].map(e => e.id)")
+    check(order[-2:] == ["RESET", "END"] and order[:32] == [f"Label{n}" for n in range(1, 33)], "stacking order")
+    captions = page.js("return [...document.querySelectorAll('#board > button')].map(b => b.textContent)")
+    check(captions == ["X"] * 16 + ["RESET", "END"], f"captions {captions}")
+
+    image = page.shot()
+    check(page.board() == START, "the start position on screen")
+    for x, y in ((184, 51), (400, 300), (150, 52)):
+        check(page.pixel(x, y, image) == BLUE, f"background at ({x}, {y})")
+
+    # Real clicks in the strips where RESET and END cover column 6.
+    page.click("Command16")
+    check(page.board()[5] == RED, "Command16 pushed out")
+    page.click_at(105, 30)
+    check(page.board() == START, "the strip over Command5 pressed RESET")
+    page.click_at(105, 51)
+    check(page.board()[16] == RED, "the band between RESET and END clicks Command6")
+    before = page.board()
+    for x, y in ((33, 33), (5, 5), (86, 86), (66, 18), (26, 33)):  # squares, empty cells, strips
+        page.click_at(x, y)
+    check(page.board() == before and not page.box(), "clicks off the buttons do nothing")
+    page.click_at(105, 60)
+    check(page.ended(), "the strip over Command7 pressed END")
+
+
+def keyboard(page, solver):
+    page.open()
+    order = [f"Command{n}" for n in range(1, 17)] + ["RESET", "END"]
+    for i in range(1, 19):
+        page.keys(Keys.TAB)
+        check(page.focus() == order[i % 18], f"Tab {i} reached {page.focus()}")
+    for i in range(17, -1, -1):
+        ActionChains(page.driver).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform()
+        check(page.focus() == order[i], f"Shift+Tab reached {page.focus()}")
+    page.keys(Keys.SPACE)
+    check(page.board()[1] == RED, "Space pressed Command1")
+    page.keys(Keys.TAB, Keys.ENTER)
+    check(page.board()[2] == RED, "Enter pressed Command2")
+
+
+def blocked_box_is_modal(page, solver):
+    page.open()
+    page.click("Command1")
+    page.click("Command12")
+    before = page.board()
+    for dismiss in ("OK", Keys.ESCAPE, Keys.SPACE, Keys.ENTER):
+        page.click("Command1")
+        expect_box(page, BLOCKED)
+        page.click("Command5")  # the board takes no click while the box is open
+        page.keys(Keys.TAB)
+        box = page.box()
+        check(box and box["focus"], "the keyboard stays with the box")
+        check(page.board() == before, "the board shows, unchanged, while the box is open")
+        if dismiss == "OK":
+            page.driver.find_element("css selector", ".box button").click()
+        else:
+            page.keys(dismiss)
+        WebDriverWait(page.driver, 5).until(lambda d: not page.box())
+        check(page.board() == before, f"the board is unchanged after the box ({dismiss!r})")
+    page.click("Command5")
+    check(page.board()[10] == RED, "the board takes clicks again")
+
+
+def winning_game(page, solver):
+    moves = subprocess.run([solver], check=True, capture_output=True, text=True).stdout.split()
+    page.open()
+    for move in moves[:-1]:
+        page.click(move)
+    check(sum(page.board()[n] == RED for n in PLAY_CELLS) == 15, "15 red play cells before the last move")
+    page.click(moves[-1])
+    expect_box(page, SUCCESS)
+    check(all(page.board()[n] == RED for n in PLAY_CELLS), "the won board behind the box")
+    page.keys(Keys.ENTER)
+    WebDriverWait(page.driver, 5).until(lambda d: page.ended())
+    check(page.js("return document.querySelector('#ended a').getAttribute('href')") == "", "a way to play again")
+
+
+def end_button(page, solver):
+    page.open()
+    page.click("Command3")
+    page.click("END")
+    check(page.ended() and not page.box(), "END ends the game at once, with no box")
+    page.click_at(33, 5)
+    check(page.ended() and not page.box(), "nothing answers after the end")
+
+
+def unreadable_square(page, solver):
+    page.open()
+    page.js("document.getElementById('Label5').remove()")
+    page.click("Command16")
+    expect_box(page, "Varnel has to stop.\n\nReading the colour of square Label5 failed with error 0: "
+                     "the square's element is no longer on the page")
+    check(page.board()[6] == GREEN, "the move stopped before its first write")
+    page.keys(Keys.ENTER)
+    WebDriverWait(page.driver, 5).until(lambda d: page.ended())
+
+
+def stores_nothing(page, solver):
+    page.open()
+    page.click("Command1")
+    stored = page.js("return [document.cookie, localStorage.length, sessionStorage.length]")
+    check(stored == ["", 0, 0], f"stored {stored}")
+
+
+CASES = [layout_and_stacking, keyboard, blocked_box_is_modal, winning_game, end_button, unreadable_square,
+         stores_nothing]
+
+
+def main():
+    folder, solver, wanted = sys.argv[1], sys.argv[2], sys.argv[3:]
+    requests = []
+    server = serve(folder, requests)
+    page = Page(f"http://127.0.0.1:{server.server_address[1]}/")
+    passed = failed = 0
+    try:
+        for case in CASES:
+            if wanted and case.__name__ not in wanted:
+                continue
+            try:
+                case(page, solver)
+                print(f"PASS {case.__name__}")
+                passed += 1
+            except Exception as error:
+                print(f"FAIL {case.__name__}: {error if isinstance(error, Failed) else traceback.format_exc()}")
+                failed += 1
+            sys.stdout.flush()
+    finally:
+        page.quit()
+        server.shutdown()
+    others = sorted({r.split("?")[0] for r in requests} - PAGE_FILES)
+    if others:
+        print(f"FAIL the page asked for more than its own files: {others}")
+        failed += 1
+    print(f"web: {passed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
