@@ -33,7 +33,8 @@ need_i386() {
 }
 
 # What builds the game and its tests on Linux.
-build_packages=(cmake ninja-build g++ libgtest-dev clang-format qt6-base-dev desktop-file-utils appstream)
+build_packages=(cmake ninja-build g++ libgtest-dev clang-format qt6-base-dev desktop-file-utils appstream
+    xvfb xauth dbus at-spi2-core python3-pyatspi)
 
 # What compiles the web page to WebAssembly, and what tests it in a browser.
 web_build_packages=(emscripten)

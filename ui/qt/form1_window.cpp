@@ -2,6 +2,7 @@
 
 #include "ui/form1.h"
 #include "ui/handlers.h"
+#include "ui/spoken_words.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -57,6 +58,8 @@ Form1Window::Form1Window()
                         QColor(redOf(form1.background), greenOf(form1.background), blueOf(form1.background)));
     setPalette(background);
     resize(pixelsOf({0, 0, form1.clientWidth, form1.clientHeight}).size());
+    static const bool squaresExposed = (SquareWidget::exposeToAssistiveTechnology(), true);
+    (void)squaresExposed;
 
     // Each new child is stacked above the ones before it, as the table runs.
     std::array<QPushButton*, form1Controls.size()> byTabIndex{};
@@ -71,13 +74,21 @@ Form1Window::Form1Window()
             button->setAutoDefault(false);
             button->installEventFilter(this);
             const ClickHandler handler = clickHandlerOf(c.name);
-            connect(button, &QPushButton::clicked, this, [this, handler] { runClick(*this, handler); });
+            connect(button, &QPushButton::clicked, this, [this, handler] {
+                runClick(*this, handler);
+                if (!ended_)
+                    describeLines();
+            });
             byTabIndex[static_cast<std::size_t>(c.tabIndex)] = button;
+            if (c.tabIndex < 16) // Command1 to Command16 come first in the tab order
+                moveButtons_[static_cast<std::size_t>(c.tabIndex)] = button;
             control = button;
         }
         control->setObjectName(qt(c.name));
+        control->setAccessibleName(qt(spokenName(c)));
         control->setGeometry(pixelsOf(c.rect));
     }
+    describeLines();
 
     QWidget* previous = nullptr;
     for (QPushButton* button : byTabIndex) {
@@ -88,6 +99,22 @@ Form1Window::Form1Window()
         else
             button->setFocus();
         previous = button;
+    }
+}
+
+void Form1Window::describeLines()
+{
+    for (std::size_t i = 0; i < moveButtons_.size(); ++i) {
+        QString line;
+        try {
+            line = qt(spokenLine(static_cast<int>(i) + 1, squares_));
+        } catch (const SquareAccessError&) {
+            // A square that cannot be read leaves the line untold; the next
+            // move reports it.
+        }
+        // Only a line that changed is announced again.
+        if (moveButtons_[i]->accessibleDescription() != line)
+            moveButtons_[i]->setAccessibleDescription(line);
     }
 }
 

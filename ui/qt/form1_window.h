@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <array>
+#include <string_view>
 
 class QPushButton;
 
@@ -47,7 +48,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Tells assistive technology the state of each move button's line.
+    void describeLines();
+
     QtSquares squares_;
+    std::array<QPushButton*, 16> moveButtons_{}; // Command1 to Command16
     bool ended_ = false;
 };
 

@@ -1,20 +1,40 @@
 #include "square_widget.h"
 
+#include "ui/spoken_words.h"
+
+#include <QAccessibleWidget>
 #include <QPainter>
 
 namespace varnel {
+
+namespace {
+
+QString spokenContentOf(ColourValue colour) { return QString::fromStdString(spokenContent(colour)); }
+
+QAccessibleInterface* accessibleSquare(const QString&, QObject* object)
+{
+    if (auto* square = qobject_cast<SquareWidget*>(object))
+        return new QAccessibleWidget(square, QAccessible::StaticText);
+    return nullptr;
+}
+
+} // namespace
 
 SquareWidget::SquareWidget(ColourValue colour, QWidget* parent) : QWidget(parent), colour_(colour)
 {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleDescription(spokenContentOf(colour));
 }
+
+void SquareWidget::exposeToAssistiveTechnology() { QAccessible::installFactory(accessibleSquare); }
 
 void SquareWidget::setColour(ColourValue colour)
 {
     if (colour == colour_)
         return;
     colour_ = colour;
+    setAccessibleDescription(spokenContentOf(colour)); // which tells assistive technology of the change
     update();
 }
 

@@ -8,11 +8,17 @@ namespace varnel {
 
 // One square of the board: an opaque rectangle in exactly its stored colour,
 // with a thin border inside its own area. Takes neither focus nor input.
+// Assistive technology sees a label named for its place, whose description
+// says what it holds and changes with it.
 class SquareWidget final : public QWidget {
     Q_OBJECT
 
 public:
     SquareWidget(ColourValue colour, QWidget* parent);
+
+    // Makes assistive technology see squares as labels rather than as empty
+    // panes. Once per program, before the first square is shown.
+    static void exposeToAssistiveTechnology();
 
     ColourValue colour() const { return colour_; }
     // Repaints only when the colour really changes.

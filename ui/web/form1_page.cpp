@@ -1,8 +1,10 @@
 #include "form1_page.h"
 
+#include "rules/moves.h"
 #include "rules/square_access_error.h"
 #include "ui/form1.h"
 #include "ui/handlers.h"
+#include "ui/spoken_words.h"
 
 #include <emscripten.h>
 
@@ -16,18 +18,23 @@ namespace {
 // The page's side, in page.js. Strings cross as UTF-8.
 
 EM_JS(void, makeControl,
-      (int index, const char* name, int isSquare, const char* caption, int left, int top, int width, int height,
-       int tabIndex),
+      (int index, const char* name, int isSquare, const char* caption, const char* spoken, int left, int top, int width,
+       int height, int tabIndex),
       {
-          VarnelPage.makeControl(index, UTF8ToString(name), isSquare != 0, UTF8ToString(caption), left, top, width,
-                                 height, tabIndex);
+          VarnelPage.makeControl(index, UTF8ToString(name), isSquare != 0, UTF8ToString(caption), UTF8ToString(spoken),
+                                 left, top, width, height, tabIndex);
       });
 
 // The colour last written, or -1 when the square's element is not on the page.
 EM_JS(int, readSquare, (const char* name), { return VarnelPage.colour(UTF8ToString(name)); });
 
-// False when the square's element is not on the page.
-EM_JS(int, writeSquare, (const char* name, int colour), { return VarnelPage.setColour(UTF8ToString(name), colour); });
+// False when the square's element is not on the page. `content` is what a
+// screen reader says it holds.
+EM_JS(int, writeSquare, (const char* name, int colour, const char* content),
+      { return VarnelPage.setColour(UTF8ToString(name), colour, UTF8ToString(content)); });
+
+EM_JS(void, describe, (const char* name, const char* description),
+      { VarnelPage.describe(UTF8ToString(name), UTF8ToString(description)); });
 
 EM_ASYNC_JS(void, showBox, (const char* title, const char* text),
             { await VarnelPage.showBox(UTF8ToString(title), UTF8ToString(text)); });
@@ -54,7 +61,7 @@ ColourValue PageSquares::colour(Square s) const
 
 void PageSquares::setColour(Square s, ColourValue c)
 {
-    if (!writeSquare(squareName(s).c_str(), static_cast<int>(c)))
+    if (!writeSquare(squareName(s).c_str(), static_cast<int>(c), spokenContent(c).c_str()))
         throw SquareAccessError(SquareAccess::Write, s, 0, missingElement);
 }
 
@@ -66,12 +73,28 @@ Form1Page::Form1Page()
         const ControlSpec& c = form1Controls[i];
         const PixelRect p = toPixels(c.rect, standardDpi);
         makeControl(static_cast<int>(i), std::string(c.name).c_str(), c.square.has_value(),
-                    std::string(c.caption).c_str(), p.left, p.top, p.width, p.height, c.tabIndex);
+                    std::string(c.caption).c_str(), spokenName(c).c_str(), p.left, p.top, p.width, p.height,
+                    c.tabIndex);
         if (c.square)
             squares_.setColour(*c.square, startColour(*c.square));
     }
+    describeLines();
     pageReady();
     thePage = this;
+}
+
+void Form1Page::describeLines()
+{
+    for (int n = 1; n <= 16; ++n) {
+        std::string line;
+        try {
+            line = spokenLine(n, squares_);
+        } catch (const SquareAccessError&) {
+            // A square that cannot be read leaves the line untold; the next
+            // move reports it.
+        }
+        describe(std::string(moveOfButton(n).button).c_str(), line.c_str());
+    }
 }
 
 Form1Page::~Form1Page() { thePage = nullptr; }
@@ -96,8 +119,11 @@ void Form1Page::click(int controlIndex)
 {
     if (controlIndex < 0 || static_cast<std::size_t>(controlIndex) >= form1Controls.size())
         return;
-    if (const ClickHandler handler = clickHandlerOf(form1Controls[static_cast<std::size_t>(controlIndex)].name))
+    if (const ClickHandler handler = clickHandlerOf(form1Controls[static_cast<std::size_t>(controlIndex)].name)) {
         runClick(*this, handler);
+        if (!ended_)
+            describeLines();
+    }
 }
 
 } // namespace varnel::web

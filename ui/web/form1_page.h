@@ -36,6 +36,9 @@ public:
     void click(int controlIndex);
 
 private:
+    // Tells assistive technology the state of each move button's line.
+    void describeLines();
+
     PageSquares squares_;
     bool ended_ = false;
 };

@@ -8,6 +8,7 @@ const VarnelPage = (() => {
     let buttons = []; // by tab index, then in tab order
     let running = false; // a click's handler has not finished: no other starts
     let ended = false;
+    let changes = []; // what a click changed, for the live region
 
     const cssColour = (c) => `rgb(${c & 0xff}, ${(c >> 8) & 0xff}, ${(c >> 16) & 0xff})`;
 
@@ -24,6 +25,9 @@ const VarnelPage = (() => {
             await Module.ccall('varnel_click', null, ['number'], [index], {async: true});
         } finally {
             running = false;
+            if (changes.length && !ended)
+                document.getElementById('changes').textContent = changes.join('. ') + '.';
+            changes = [];
         }
     }
 
@@ -44,11 +48,14 @@ const VarnelPage = (() => {
     }
 
     return {
-        makeControl(index, name, isSquare, caption, left, top, width, height, tabIndex) {
+        makeControl(index, name, isSquare, caption, spoken, left, top, width, height, tabIndex) {
             const element = document.createElement(isSquare ? 'div' : 'button');
             element.id = name;
             element.className = isSquare ? 'square' : 'control';
             element.textContent = caption;
+            element.setAttribute('aria-label', spoken);
+            if (isSquare)
+                element.setAttribute('role', 'img');
             Object.assign(element.style, {left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px`});
             if (!isSquare) {
                 element.type = 'button';
@@ -64,15 +71,22 @@ const VarnelPage = (() => {
             return element ? element.varnelColour : -1;
         },
 
-        setColour(name, colour) {
+        setColour(name, colour, content) {
             const element = square(name);
             if (!element)
                 return 0;
             if (element.varnelColour !== colour) {
+                if (element.varnelColour !== undefined)
+                    changes.push(`${element.getAttribute('aria-label')}: ${content}`);
                 element.varnelColour = colour;
                 element.style.backgroundColor = cssColour(colour);
+                element.setAttribute('aria-description', content);
             }
             return 1;
+        },
+
+        describe(name, description) {
+            document.getElementById(name).setAttribute('aria-description', description);
         },
 
         ready() {

@@ -40,6 +40,9 @@ BUTTONS = {
     "Command16": (0, 27, 13, 13), "RESET": (104, 0, 81, 49), "END": (104, 56, 81, 49),
 }
 EDGES = [13, 27, 40, 53, 67, 80]  # of grid rows and columns 0 to 5
+SPOKEN_BUTTONS = ([f"Shift column {n} up" for n in range(1, 5)] + [f"Shift row {n} right" for n in range(1, 5)]
+                  + [f"Shift column {n} down" for n in range(4, 0, -1)]
+                  + [f"Shift row {n} left" for n in range(4, 0, -1)] + ["Reset the board", "End the game"])
 
 
 def grid_of(n):
@@ -138,6 +141,12 @@ class Page:
 
     def wait_for_box(self):
         return WebDriverWait(self.driver, 10).until(lambda d: self.box())
+
+    def accessible(self):
+        """Chromium's accessibility tree: (role, name, description) of each node it exposes."""
+        nodes = self.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+        return [(n.get("role", {}).get("value"), n.get("name", {}).get("value"),
+                 n.get("description", {}).get("value")) for n in nodes if not n.get("ignored")]
 
     def ended(self):
         return self.js("return !document.getElementById('board') && !document.getElementById('ended').hidden")
@@ -257,6 +266,34 @@ def unreadable_square(page, solver):
     WebDriverWait(page.driver, 5).until(lambda d: page.ended())
 
 
+def accessibility_tree(page, solver):
+    page.open()
+    tree = page.accessible()
+    buttons = [name for role, name, _ in tree if role == "button"]
+    squares = {name: description for role, name, description in tree if role == "image"}
+    check(buttons == SPOKEN_BUTTONS, f"buttons {buttons}")
+    check(len(squares) == 32, f"{len(squares)} squares")
+    for name, description in squares.items():
+        check(description == ("green piece" if name.startswith("Row ") else "empty"), f"{name}: {description}")
+
+    page.click("Command1")
+    page.click("Command12")
+    tree = page.accessible()
+    squares = {name: description for role, name, description in tree if role == "image"}
+    check(squares["Row 1, column 1"] == "red piece" and squares["Slot above column 1"] == "empty", "the pull-in")
+    lines = {name: description for role, name, description in tree if role == "button"}
+    check(lines["Shift column 1 up"] == "Near slot empty; cells red piece, green piece, green piece, green piece; "
+                                       "far slot empty", f"the line: {lines['Shift column 1 up']!r}")
+    told = page.js("return document.querySelector('[aria-live=polite]').textContent")
+    check(told == "Row 4, column 1: green piece. Row 1, column 1: red piece. Slot above column 1: empty.",
+          f"the live region told {told!r}")
+
+    page.click("Command1")
+    page.wait_for_box()
+    boxes = [(name, description) for role, name, description in page.accessible() if role == "alertdialog"]
+    check(boxes == [("varnel", BLOCKED)], f"the box reads {boxes}")
+
+
 def stores_nothing(page, solver):
     page.open()
     page.click("Command1")
@@ -265,7 +302,7 @@ def stores_nothing(page, solver):
 
 
 CASES = [layout_and_stacking, keyboard, blocked_box_is_modal, winning_game, end_button, unreadable_square,
-         stores_nothing]
+         accessibility_tree, stores_nothing]
 
 
 def main():

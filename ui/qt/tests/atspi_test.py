@@ -1,0 +1,108 @@
+#!/usr/bin/python3
+"""The Qt window as a screen reader sees it, through the real accessibility
+bus: the names and roles of its controls, the content of every square, and a
+short game followed by those values and the events that announce them.
+
+    xvfb-run -a dbus-run-session -- atspi_test.py PROGRAM
+"""
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+BUTTONS = ([f"Shift column {n} up" for n in range(1, 5)] + [f"Shift row {n} right" for n in range(1, 5)]
+           + [f"Shift column {n} down" for n in range(4, 0, -1)] + [f"Shift row {n} left" for n in range(4, 0, -1)]
+           + ["Reset the board", "End the game"])
+FULL_LINE = "Near slot empty; cells green piece, green piece, green piece, green piece; far slot empty"
+
+failures = []
+changes = []  # (name, description) as the events told them
+
+
+def check(ok, what):
+    if not ok:
+        failures.append(what)
+        print(f"FAIL {what}")
+
+
+def pump(seconds=0.5):
+    """Lets the events that have come in reach their listeners."""
+    context = GLib.MainContext.default()
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        context.iteration(False)
+        time.sleep(0.01)
+
+
+def find_application(name):
+    for _ in range(200):
+        for application in pyatspi.Registry.getDesktop(0):
+            if application and application.name == name:
+                return application
+        time.sleep(0.05)
+    raise SystemExit(f"no application {name!r} on the accessibility bus")
+
+
+def press(control):
+    control.queryAction().doAction(0)
+    pump()
+
+
+def main():
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    program = subprocess.Popen([sys.argv[1]], env=env)
+    pyatspi.Registry.registerEventListener(lambda e: changes.append((e.source.name, e.source.description)),
+                                           "object:property-change:accessible-description")
+    try:
+        application = find_application("varnel")
+        window = application[0]
+        check(window.name == "Varnel", f"window named {window.name!r}")
+        controls = list(window)
+        buttons = [c for c in controls if c.getRoleName() == "push button"]
+        squares = [c for c in controls if c.getRoleName() == "label"]
+        check([b.name for b in buttons] == BUTTONS, f"buttons {[b.name for b in buttons]}")
+        check(len(squares) == 32 and len({s.name for s in squares}) == 32, "32 squares, each named apart")
+        for s in squares:
+            start = "green piece" if s.name.startswith("Row ") else "empty"
+            check(s.description == start, f"{s.name} starts {s.description!r}")
+        named = {c.name: c for c in controls}
+        check(named["Shift row 2 left"].description == FULL_LINE, "a move button tells its line")
+
+        # A short game, followed by the values alone.
+        press(named["Shift column 1 up"])
+        check(("Slot above column 1", "red piece") in changes, "the push-out is announced at the slot")
+        check(("Row 4, column 1", "empty") in changes, "and at the cell it left")
+        check(not any(name == "Shift row 2 left" for name, _ in changes), "lines that did not change stay quiet")
+        changes.clear()
+        press(named["Shift column 1 down"])
+        check(named["Row 1, column 1"].description == "red piece", "the pull-in brought the red piece home")
+        check(named["Slot above column 1"].description == "empty", "its slot is empty again")
+        check(not any(name.startswith("Row 2") for name, _ in changes), "unchanged squares stay quiet")
+        line = named["Shift column 1 up"].description
+        check(line == "Near slot empty; cells red piece, green piece, green piece, green piece; far slot empty",
+              f"the line from above column 1: {line!r}")
+
+        # The blocked box is read out with its title and text.
+        press(named["Shift column 1 up"])
+        boxes = [w for w in application if w.getRoleName() == "alert"]
+        check(len(boxes) == 1 and boxes[0].name == "varnel", f"boxes {[(b.getRoleName(), b.name) for b in application]}")
+        if boxes:
+            texts = [c.name for c in boxes[0] if c.getRoleName() == "label"]
+            check("You cannot move the column if the head is red." in texts, f"box text {texts}")
+            ok = pyatspi.findDescendant(boxes[0], lambda c: c.getRoleName() == "push button")
+            check(ok is not None and ok.name == "OK", "the box has its OK")
+            press(ok)
+        press(named["End the game"])
+        check(program.wait(10) == 0, "END ends the program")
+    finally:
+        if program.poll() is None:
+            program.kill()
+    print(f"atspi: {0 if failures else 1} passed, {1 if failures else 0} failed")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,78 @@
+#include "spoken_words.h"
+
+#include "rules/moves.h"
+
+namespace varnel {
+
+namespace {
+
+std::string number(int n) { return std::to_string(n); }
+
+std::string placeOf(Square s)
+{
+    const GridPos p = gridPosOf(s);
+    if (p.row == 0)
+        return "Slot above column " + number(p.column);
+    if (p.row == 5)
+        return "Slot below column " + number(p.column);
+    if (p.column == 0)
+        return "Slot left of row " + number(p.row);
+    if (p.column == 5)
+        return "Slot right of row " + number(p.row);
+    return "Row " + number(p.row) + ", column " + number(p.column);
+}
+
+// Which way a move shifts its line, seen from the slot on its button's side.
+std::string actionOf(const MoveSpec& move)
+{
+    const GridPos near = gridPosOf(move.nearSlot);
+    if (near.row == 0)
+        return "Shift column " + number(near.column) + " up";
+    if (near.row == 5)
+        return "Shift column " + number(near.column) + " down";
+    if (near.column == 0)
+        return "Shift row " + number(near.row) + " left";
+    return "Shift row " + number(near.row) + " right";
+}
+
+} // namespace
+
+std::string spokenName(const ControlSpec& control)
+{
+    if (control.square)
+        return placeOf(*control.square);
+    if (control.name == "RESET")
+        return "Reset the board";
+    if (control.name == "END")
+        return "End the game";
+    for (const MoveSpec& move : moveTable)
+        if (move.button == control.name)
+            return actionOf(move);
+    return std::string(control.caption);
+}
+
+std::string spokenContent(ColourValue colour)
+{
+    switch (colour) {
+    case Grey:
+        return "empty";
+    case Green:
+        return "green piece";
+    case Red:
+        return "red piece";
+    default:
+        return "unknown colour";
+    }
+}
+
+std::string spokenLine(int moveButton, const BoardState& board)
+{
+    const MoveSpec& move = moveOfButton(moveButton);
+    std::string line = "Near slot " + spokenContent(board.colour(move.nearSlot)) + "; cells ";
+    const Square cells[] = {move.c1, move.c2, move.c3, move.c4};
+    for (const Square cell : cells)
+        line += spokenContent(board.colour(cell)) + (cell == move.c4 ? "; " : ", ");
+    return line + "far slot " + spokenContent(board.colour(move.farSlot));
+}
+
+} // namespace varnel

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "rules/board_state.h"
+#include "ui/form1.h"
+
+#include <string>
+
+namespace varnel {
+
+// What the window says to assistive technology such as a screen reader, in
+// the same words on every front end. Rows and columns are those of the play
+// cells, counted 1 to 4 from the top and from the left.
+
+// A button: what it does ("Shift column 1 up", "Reset the board"). A square:
+// its place ("Row 2, column 3", "Slot above column 1").
+std::string spokenName(const ControlSpec& control);
+
+// What a square holds: "empty", "green piece" or "red piece".
+std::string spokenContent(ColourValue colour);
+
+// The line a move button shifts, from the button's side: the near slot, the
+// four cells and the far slot. Reads those six squares, so it throws what
+// the board throws for a square that cannot be read.
+std::string spokenLine(int moveButton, const BoardState& board);
+
+} // namespace varnel
