@@ -1,8 +1,12 @@
 #include "form1_window.h"
 
+#include "rules/square_access_error.h"
 #include "ui/handlers.h"
+#include "ui/spoken_words.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/text.h"
+
+#include <oleacc.h>
 
 #include <algorithm>
 #include <stdexcept>
@@ -42,11 +46,15 @@ HFONT dialogFont(int dpi)
                        L"MS Shell Dlg 2");
 }
 
+// The push buttons' own window procedure, which answers all but the
+// questions of assistive technology.
+WNDPROC buttonProc = nullptr;
+
 } // namespace
 
 Form1Window::Form1Window(HINSTANCE instance)
 {
-    registerSquareClass(instance);
+    registerSquareClass(instance, speak);
     background_.reset(CreateSolidBrush(form1.background)); // a ColourValue is laid out as a COLORREF
 
     WNDCLASSEXW cls{};
@@ -88,6 +96,9 @@ Form1Window::Form1Window(HINSTANCE instance)
         controls_[i] = control;
         if (isButton) {
             SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+            const auto previous = reinterpret_cast<WNDPROC>(
+                SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(spokenButtonProc)));
+            buttonProc = previous == spokenButtonProc ? buttonProc : previous;
         } else {
             squares_.attach(*c.square, control);
             squares_.setColour(*c.square, startColour(*c.square));
@@ -98,6 +109,7 @@ Form1Window::Form1Window(HINSTANCE instance)
     const SIZE size = windowSizeFor({client.width, client.height}, windowStyle, dpi);
     SetWindowPos(window_.get(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
+    describeLines();
     lastFocus_ = control("Command1");
     ShowWindow(window_.get(), SW_SHOWDEFAULT);
     UpdateWindow(window_.get());
@@ -107,6 +119,54 @@ Form1Window::Form1Window(HINSTANCE instance)
 Form1Window::~Form1Window() = default;
 
 HWND Form1Window::control(std::string_view name) const { return controls_[controlIndex(name)]; }
+
+SpokenControl Form1Window::speak(HWND control)
+{
+    const auto* self = reinterpret_cast<const Form1Window*>(GetWindowLongPtrW(GetParent(control), GWLP_USERDATA));
+    const auto index = static_cast<std::size_t>(GetDlgCtrlID(control) - firstControlId);
+    if (!self || index >= form1Controls.size())
+        return {};
+    const ControlSpec& c = form1Controls[index];
+    SpokenControl spoken{widen(spokenName(c)), {}, {}, 0};
+    if (c.square) {
+        spoken.role = ROLE_SYSTEM_STATICTEXT;
+        try {
+            spoken.value = widen(spokenContent(self->squares_.colour(*c.square)));
+        } catch (const SquareAccessError&) {
+            // Its colour cannot be read: it says nothing.
+        }
+    } else {
+        spoken.role = ROLE_SYSTEM_PUSHBUTTON; // which not every system's standard object says
+        if (c.tabIndex < 16)                  // Command1 to Command16 come first in the tab order
+            spoken.description = self->lines_[static_cast<std::size_t>(c.tabIndex)];
+    }
+    return spoken;
+}
+
+LRESULT CALLBACK Form1Window::spokenButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_GETOBJECT)
+        if (const LRESULT answer = answerAccessibleObject(button, wParam, lParam, speak))
+            return answer;
+    return CallWindowProcW(buttonProc, button, message, wParam, lParam);
+}
+
+void Form1Window::describeLines()
+{
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        std::wstring line;
+        try {
+            line = widen(spokenLine(static_cast<int>(i) + 1, squares_));
+        } catch (const SquareAccessError&) {
+            // A square that cannot be read leaves the line untold; the next
+            // move reports it.
+        }
+        if (line == lines_[i])
+            continue;
+        lines_[i] = std::move(line);
+        NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, controls_[tabOrder[i]], OBJID_CLIENT, CHILDID_SELF);
+    }
+}
 
 void Form1Window::placeControls(int dpi)
 {
@@ -186,8 +246,11 @@ LRESULT Form1Window::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_COMMAND: {
         const auto index = static_cast<std::size_t>(LOWORD(wParam)) - firstControlId;
         if (HIWORD(wParam) == BN_CLICKED && index < form1Controls.size())
-            if (const ClickHandler handler = clickHandlerOf(form1Controls[index].name))
+            if (const ClickHandler handler = clickHandlerOf(form1Controls[index].name)) {
                 runClick(*this, handler);
+                if (!ended_)
+                    describeLines();
+            }
         return 0;
     }
     case WM_ACTIVATE:

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace varnel::win32 {
@@ -36,6 +37,10 @@ public:
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static SpokenControl speak(HWND control);
+    static LRESULT CALLBACK spokenButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
+    // Tells assistive technology the state of each move button's line.
+    void describeLines();
     LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void placeControls(int dpi);
 
@@ -47,6 +52,7 @@ private:
     OwnedWindow window_;
     std::array<HWND, form1Controls.size()> controls_{}; // as the table runs; the window owns them
     Win32Squares squares_;
+    std::array<std::wstring, 16> lines_; // each move button's line, as spoken
     HWND lastFocus_ = nullptr;
     bool ended_ = false;
     int exitStatus_ = 0;

@@ -9,6 +9,8 @@ namespace {
 
 constexpr int colourSlot = 0; // offset of the colour in the window's extra bytes
 
+Speaker squareSpeaker = nullptr;
+
 [[noreturn]] void fail(SquareAccess access, Square s)
 {
     const DWORD code = GetLastError();
@@ -20,6 +22,10 @@ LRESULT CALLBACK squareProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     switch (message) {
     case WM_NCHITTEST:
         return HTTRANSPARENT;
+    case WM_GETOBJECT:
+        if (const LRESULT answer = answerAccessibleObject(window, wParam, lParam, squareSpeaker))
+            return answer;
+        return DefWindowProcW(window, message, wParam, lParam);
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT: {
@@ -42,8 +48,9 @@ LRESULT CALLBACK squareProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-void registerSquareClass(HINSTANCE instance)
+void registerSquareClass(HINSTANCE instance, Speaker speaker)
 {
+    squareSpeaker = speaker;
     WNDCLASSEXW cls{};
     cls.cbSize = sizeof cls;
     cls.lpfnWndProc = squareProc;
@@ -71,9 +78,12 @@ void Win32Squares::setColour(Square s, ColourValue c)
     const LONG previous = SetWindowLongW(window, colourSlot, static_cast<LONG>(c));
     if (previous == 0 && GetLastError() != ERROR_SUCCESS)
         fail(SquareAccess::Write, s);
-    // Repaint only what changed.
-    if (static_cast<ColourValue>(previous) != c && !InvalidateRect(window, nullptr, FALSE))
+    // Repaint, and tell assistive technology, only what changed.
+    if (static_cast<ColourValue>(previous) == c)
+        return;
+    if (!InvalidateRect(window, nullptr, FALSE))
         fail(SquareAccess::Write, s);
+    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
 }
 
 } // namespace varnel::win32

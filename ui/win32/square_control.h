@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rules/board_state.h"
+#include "ui/win32/accessible_control.h"
 
 #include <windows.h>
 
@@ -12,7 +13,8 @@ namespace varnel::win32 {
 // in its window data, with a thin border, and lets every click fall through.
 inline constexpr wchar_t squareClassName[] = L"VarnelSquare";
 
-void registerSquareClass(HINSTANCE instance);
+// The speaker tells assistive technology what each square says.
+void registerSquareClass(HINSTANCE instance, Speaker speaker);
 
 // The squares' colours, kept with their windows. Every read and write is a
 // call that can fail; a failure throws SquareAccessError with the system's

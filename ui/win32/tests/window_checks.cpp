@@ -13,8 +13,12 @@
 
 #include <windows.h>
 
+#include <oleacc.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 namespace varnel::win32::testing {
 
@@ -307,6 +311,118 @@ void closingWhileABoxIsOpenEndsTheProgram()
     check(!program.waitForBox(0), "no report is left open");
 }
 
+// What assistive technology reads of one control, through its own
+// interface (MSAA), asked from this process.
+struct Heard {
+    std::wstring name, description, value;
+    LONG role = 0;
+};
+
+// The changes that assistive technology was told of: (event, control).
+std::vector<std::pair<DWORD, HWND>> announced;
+
+void CALLBACK noteAnnouncement(HWINEVENTHOOK, DWORD event, HWND control, LONG object, LONG child, DWORD, DWORD)
+{
+    if (object == OBJID_CLIENT && child == CHILDID_SELF)
+        announced.emplace_back(event, control);
+}
+
+// Lets the announcements that have come in reach this thread.
+void hearAnnouncements()
+{
+    MSG message;
+    for (int i = 0; i < 25; ++i) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+        Sleep(20);
+    }
+}
+
+bool wasAnnounced(DWORD event, HWND control)
+{
+    return std::find(announced.begin(), announced.end(), std::pair{event, control}) != announced.end();
+}
+
+Heard hear(HWND control)
+{
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object))) ||
+        !object)
+        abortCase("no accessible object for a control");
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    Heard heard;
+    const auto read = [&](HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*), std::wstring& into) {
+        BSTR text = nullptr;
+        if ((object->*get)(self, &text) == S_OK && text)
+            into = text;
+        SysFreeString(text);
+    };
+    read(&IAccessible::get_accName, heard.name);
+    read(&IAccessible::get_accDescription, heard.description);
+    read(&IAccessible::get_accValue, heard.value);
+    VARIANT role{};
+    if (object->get_accRole(self, &role) == S_OK && role.vt == VT_I4)
+        heard.role = role.lVal;
+    object->Release();
+    return heard;
+}
+
+// A screen reader hears what each button does and what each square holds,
+// and can follow a short game by the values alone.
+void assistiveTechnologyHearsTheBoard()
+{
+    CoInitialize(nullptr);
+    ProgramUnderTest program(programPath());
+    const Heard up = hear(program.control("Command1"));
+    checkText(up.name, L"Shift column 1 up", "Command1's name");
+    checkText(up.description,
+              L"Near slot empty; cells green piece, green piece, green piece, green piece; far slot empty",
+              "Command1's line");
+    checkEqual(up.role, LONG{ROLE_SYSTEM_PUSHBUTTON}, "Command1's role");
+    checkText(hear(program.control("END")).name, L"End the game", "END's name");
+    const Heard slot = hear(program.control("Label1"));
+    checkText(slot.name, L"Slot above column 1", "Label1's name");
+    checkText(slot.value, L"empty", "Label1's value");
+    checkEqual(slot.role, LONG{ROLE_SYSTEM_STATICTEXT}, "Label1's role");
+    checkText(hear(program.control("Label14")).name, L"Row 2, column 3", "Label14's name");
+
+    DWORD process = 0;
+    GetWindowThreadProcessId(program.window(), &process);
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_DESCRIPTIONCHANGE, EVENT_OBJECT_VALUECHANGE, nullptr,
+                                         noteAnnouncement, process, 0, WINEVENT_OUTOFCONTEXT);
+    check(hook != nullptr, "listening for the program's announcements");
+    announced.clear();
+    program.clickControl("Command1");
+    hearAnnouncements();
+    check(wasAnnounced(EVENT_OBJECT_VALUECHANGE, program.control("Label1")), "the push-out is announced at the slot");
+    check(wasAnnounced(EVENT_OBJECT_VALUECHANGE, program.control("Label24")), "and at the cell it left");
+    check(!wasAnnounced(EVENT_OBJECT_VALUECHANGE, program.control("Label7")), "unchanged squares stay quiet");
+    check(wasAnnounced(EVENT_OBJECT_DESCRIPTIONCHANGE, program.control("Command12")), "a changed line is announced");
+    check(!wasAnnounced(EVENT_OBJECT_DESCRIPTIONCHANGE, program.control("Command15")), "others stay quiet");
+    UnhookWinEvent(hook);
+
+    program.clickControl("Command12");
+    checkText(hear(program.control("Label6")).value, L"red piece", "the pull-in brought the red piece home");
+    checkText(hear(program.control("Label1")).value, L"empty", "its slot is empty again");
+    checkText(hear(program.control("Command1")).description,
+              L"Near slot empty; cells red piece, green piece, green piece, green piece; far slot empty",
+              "Command1's line after the game");
+
+    // The system reads the blocked box out with its title and text.
+    program.clickControl("Command1");
+    const auto box = program.waitForBox();
+    if (!box)
+        abortCase("no blocked box");
+    checkText(hear(box->window).name, L"varnel", "the box's name");
+    HWND text = GetDlgItem(box->window, 0xFFFF);
+    checkText(text ? hear(text).name : L"", blockedText, "the box's text");
+    program.pressOk(*box);
+    CoUninitialize();
+}
+
 // Fails the creation of one window of this thread's.
 int windowsToLetThrough = 0;
 LRESULT CALLBACK failOneWindow(int code, WPARAM wParam, LPARAM lParam)
@@ -492,6 +608,7 @@ const bool registered = [] {
     r.push_back({"enter_once_per_press", enterClicksOncePerPress});
     r.push_back({"close_while_box_open", closingWhileABoxIsOpenEndsTheProgram});
     r.push_back({"failed_construction", failedConstructionLeavesNothingBehind});
+    r.push_back({"assistive_technology", assistiveTechnologyHearsTheBoard});
     r.push_back({"reset", resetRestoresTheStartQuietly});
     r.push_back({"resizing", resizingMovesNothing});
     r.push_back({"winning_game", winningGameEndsAfterTheSuccessBox});
