@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: MIT
 // Plays a winning game in the Qt window on the offscreen platform and counts,
 // for each move, the squares that repainted against the squares whose colour
 // changed.

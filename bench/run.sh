@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Varnel developers
+# SPDX-License-Identifier: MIT
 # Builds the benchmarks and prints their measurements: start-up and peak
 # memory of the game against an empty window, on the offscreen platform and
 # under Xvfb, and the squares repainted per move; the web page's size and

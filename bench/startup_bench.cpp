@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: MIT
 // Times whole-process start-up until the first window is shown, and peak
 // memory, of a program against a floor program, alternating runs:
 //   startup_bench RUNS PROGRAM FLOOR

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: MIT
 // Starts like the game does (or, built as the floor, shows one empty window
 // of the same size), writes "shown" to standard output once the window is
 // first exposed, and quits. The bench times this from outside.

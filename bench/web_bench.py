@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Varnel developers
+# SPDX-License-Identifier: MIT
 """Measures the web page: what it transfers, raw and gzip, and the time from
 navigation to the first paint of the board against a static page with the
 same 50 elements and no WebAssembly, the two loaded in turn, with the cache

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: MIT
 // The floor for the Windows start-up bench: one empty window of the game's
 // size, made with the same toolchain, and a plain message loop.
 #include <windows.h>

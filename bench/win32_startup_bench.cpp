@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: MIT
 // Times start-up until the first window of the process is visible, for a
 // program against a floor program, alternating runs; ends each run by
 // closing the window:

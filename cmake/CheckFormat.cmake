@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Varnel developers
+# SPDX-License-Identifier: MIT
 # Fails when a C++ source of ours differs from what clang-format makes of it.
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
      ${SOURCE_DIR}/rules/*.cpp ${SOURCE_DIR}/rules/*.h

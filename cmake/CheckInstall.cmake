@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Varnel developers
+# SPDX-License-Identifier: MIT
 # Installs the build into a scratch prefix and checks that the program, its
 # desktop entry, metainfo and icons land where a Linux desktop looks for them.
 set(prefix ${BUILD_DIR}/install-check)

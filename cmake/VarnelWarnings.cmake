@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Varnel developers
+# SPDX-License-Identifier: MIT
 # The warnings every target of ours is built with.
 function(varnel_warnings target)
     if(MSVC)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Varnel developers
+# SPDX-License-Identifier: MIT
 # Cross-builds the Windows program with Debian's MinGW-w64 toolchain: the
 # 32-bit program by default, or with VARNEL_MINGW_ARCH=x86_64 a 64-bit build of
 # it for machines whose kernel runs no 32-bit code (its tests then run under

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Varnel developers
+# SPDX-License-Identifier: MIT
 # Formats every C++ source of ours in place with the checked-in style.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Varnel developers
+# SPDX-License-Identifier: MIT
 # Builds the game and starts it. Installs what it needs on Debian or Ubuntu
 # when missing.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Varnel developers
+# SPDX-License-Identifier: MIT
 # Saves a picture of the built web page as headless Chromium shows it:
 #   scripts/screenshot-web.sh OUT.png
 set -euo pipefail

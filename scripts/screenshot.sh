@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Varnel developers
+# SPDX-License-Identifier: MIT
 # Runs the game in a virtual X display with a window manager and saves a
 # picture of its window, frame and title bar included:
 #   scripts/screenshot.sh PROGRAM OUT.png [WINDOW-TITLE] [COMMAND-PREFIX...]

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Varnel developers
+# SPDX-License-Identifier: MIT
 # Builds everything and runs every test: the optimised build, the sanitizer
 # build, the web page in Chromium, and the Windows program cross-built and
 # driven under Wine. Installs what it needs on Debian or Ubuntu when missing.

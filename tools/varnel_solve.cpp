@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: MIT
 // Prints a winning game from the start position, one button a line.
 #include "solver.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: MIT
 // Varnel on Qt: shows the one window and runs the event loop.
 #include "ui/qt/form1_window.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: MIT
 // Varnel in a web page: makes the page's controls and leaves the rest to the
 // browser's event loop, which reports clicks back to the page.
 #include "ui/web/form1_page.h"

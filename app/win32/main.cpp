@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: MIT
 // Varnel on Windows: shows the one window and runs a plain message loop.
 #include "ui/win32/form1_window.h"
 #include "ui/win32/message_loop.h"

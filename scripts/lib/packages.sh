@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Varnel developers
+# SPDX-License-Identifier: MIT
 # Sourced by the scripts: installs the Debian packages they need when missing.
 
 # need_packages PACKAGE...: installs whichever of them are not installed yet.
@@ -34,7 +36,7 @@ need_i386() {
 
 # What builds the game and its tests on Linux.
 build_packages=(cmake ninja-build g++ libgtest-dev clang-format qt6-base-dev desktop-file-utils appstream
-    xvfb xauth dbus at-spi2-core python3-pyatspi)
+    xvfb xauth dbus at-spi2-core python3-pyatspi reuse)
 
 # What compiles the web page to WebAssembly, and what tests it in a browser.
 web_build_packages=(emscripten)

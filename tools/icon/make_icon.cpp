@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: MIT
 // Turns the icon's text pictures into varnel.ico (32 x 32 at 1 bit, 32 x 32 at
 // 4 bits, 16 x 16 at 4 bits, each with a 1-bit mask) and PNGs for the Linux
 // desktop, with no library beyond the standard one.

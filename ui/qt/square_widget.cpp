@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: MIT
 #include "square_widget.h"
 
 #include "ui/spoken_words.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: MIT
 // Reads varnel.ico back byte by byte: three images, in order, each a bitmap
 // with the standard palette and a one-bit mask.
 #include <gtest/gtest.h>

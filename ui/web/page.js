@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: MIT
 // The page's side of Varnel: it makes the elements the program asks for,
 // reports clicks on the buttons, shows the program's boxes and, at the end,
 // takes the game off the page. The game itself is all in the program.

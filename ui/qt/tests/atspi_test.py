@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Varnel developers
+# SPDX-License-Identifier: MIT
 """The Qt window as a screen reader sees it, through the real accessibility
 bus: the names and roles of its controls, the content of every square, and a
 short game followed by those values and the events that announce them.

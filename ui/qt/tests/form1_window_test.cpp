@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: MIT
 // The Qt window as a player uses it: clicks at points of the window, keys,
 // message boxes and the end of the program.
 #include "rules/moves.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Varnel developers
+# SPDX-License-Identifier: MIT
 """The web page in a real Chromium, used as a player would: real mouse clicks
 and keys, and the squares' colours read from screenshots.
 

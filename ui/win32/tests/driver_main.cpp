@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: MIT
 // Drives varnel.exe from outside through the Win32 API, as a player would:
 //   win32_driver PROGRAM-FILE PROGRAM TEST-BUILD [CASE...]
 #include "check.h"

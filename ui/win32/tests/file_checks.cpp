@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: MIT
 // The program file itself: a 32-bit GUI executable that needs only system
 // DLLs, with its version block and icon group.
 #include "check.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: MIT
 // Test builds of the program, each with one thing done to its window that a
 // player cannot do, named by the command line:
 //   broken-square  square Label5 has lost its window, so that reading or

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: MIT
 // The running program, used as a player would: real clicks and keys, the
 // colours the screen shows, and the message boxes.
 #include "check.h"
