@@ -38,6 +38,13 @@ for preset in default sanitize web; do
     ctest --preset "$preset" -j "$jobs"
 done
 
+# The release files, made twice to show that they repeat, then checked.
+scripts/release.sh --check
+cmake --preset release -DVARNEL_WERROR=ON >/dev/null
+cmake --build --preset release -j "$jobs" >/dev/null
+echo "=== release tests"
+ctest --preset release
+
 # One Wine prefix for the run, made once; one Xvfb display for Wine's windows.
 echo "=== $windows tests, under Wine"
 export WINEPREFIX=$PWD/build/wine-$windows WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINE=$wine WINDOWS=$windows

@@ -5,7 +5,9 @@
 bus: the names and roles of its controls, the content of every square, and a
 short game followed by those values and the events that announce them.
 
-    xvfb-run -a dbus-run-session -- atspi_test.py PROGRAM
+    dbus-run-session -- atspi_test.py PROGRAM
+
+It starts its own virtual X display for the program.
 """
 import os
 import subprocess
@@ -53,8 +55,22 @@ def press(control):
     pump()
 
 
+def start_display():
+    """A virtual X display, on whichever number is free: Xvfb says which once it is ready."""
+    read, write = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "640x480x24", "-nolisten", "tcp"],
+                              pass_fds=(write,), stderr=subprocess.DEVNULL)
+    os.close(write)
+    with os.fdopen(read) as answer:
+        number = answer.readline().strip()
+    if not number:
+        raise SystemExit("Xvfb did not start")
+    return server, f":{number}"
+
+
 def main():
-    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    display, name = start_display()
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb", DISPLAY=name)
     program = subprocess.Popen([sys.argv[1]], env=env)
     pyatspi.Registry.registerEventListener(lambda e: changes.append((e.source.name, e.source.description)),
                                            "object:property-change:accessible-description")
@@ -102,6 +118,7 @@ def main():
     finally:
         if program.poll() is None:
             program.kill()
+        display.terminate()
     print(f"atspi: {0 if failures else 1} passed, {1 if failures else 0} failed")
     return 1 if failures else 0
 

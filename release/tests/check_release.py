@@ -1,0 +1,162 @@
+#!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Varnel developers
+# SPDX-License-Identifier: MIT
+"""Checks the files that scripts/release.sh put in dist/, as a player gets
+them: the Debian package's fields, contents and lintian's verdict (it is not
+installed here), the zip's three files, the installer under Wine (install,
+what it leaves, uninstall), the web page's archive, and the sums.
+
+    check_release.py DIST VERSION WORK-DIR
+"""
+import hashlib
+import os
+import subprocess
+import sys
+import tarfile
+import time
+import zipfile
+
+failures = []
+
+
+def check(ok, what):
+    print(("ok   " if ok else "FAIL ") + what)
+    if not ok:
+        failures.append(what)
+
+
+def run(*command, **options):
+    return subprocess.run(command, capture_output=True, text=True, **options)
+
+
+def debian_package(dist, version):
+    deb = os.path.join(dist, f"varnel_{version}_amd64.deb")
+    field = lambda name: run("dpkg-deb", "-f", deb, name).stdout.strip()
+    check(field("Package") == "varnel" and field("Version") == f"{version}-1", "package name and version")
+    check(field("Section") == "games" and field("Architecture") == "amd64", "section and architecture")
+    check("libqt6widgets6" in field("Depends") and "libc6" in field("Depends"), f"Depends: {field('Depends')}")
+    listing = run("dpkg-deb", "-c", deb).stdout
+    for path in ("./usr/games/varnel", "./usr/share/applications/org.varnel.Varnel.desktop",
+                 "./usr/share/metainfo/org.varnel.Varnel.metainfo.xml",
+                 "./usr/share/icons/hicolor/16x16/apps/org.varnel.Varnel.png",
+                 "./usr/share/icons/hicolor/32x32/apps/org.varnel.Varnel.png", "./usr/share/man/man6/varnel.6.gz",
+                 "./usr/share/doc/varnel/copyright", "./usr/share/doc/varnel/changelog.Debian.gz"):
+        check(f" {path}\n" in listing, f"the package holds {path}")
+    check(" root/root " in listing and all(" root/root " in line for line in listing.splitlines()), "owned by root")
+    verdict = run("lintian", "--fail-on", "error,warning", deb)
+    told = [line for line in verdict.stdout.splitlines() if line[:2] in ("E:", "W:")]
+    check(verdict.returncode == 0 and not told, f"lintian: no error, no warning {told}")
+
+
+def windows_zip(dist, version):
+    with zipfile.ZipFile(os.path.join(dist, f"varnel-{version}-win32.zip")) as z:
+        names = sorted(z.namelist())
+        check(names == ["LICENSE.txt", "README.txt", "varnel.exe"], f"the zip holds exactly {names}")
+        return z.read("varnel.exe")
+
+
+def wine_loader():
+    """32-bit Wine where this kernel runs 32-bit code, 64-bit Wine otherwise."""
+    try:
+        if run("/usr/lib/wine/wine", "--version").returncode == 0:
+            return "/usr/lib/wine/wine", True
+    except OSError:  # the kernel will not load it
+        pass
+    return "/usr/lib/wine/wine64", False
+
+
+def installer(dist, version, work, exe):
+    wine, runs32 = wine_loader()
+    env = dict(os.environ, WINEPREFIX=os.path.join(work, "wine"), WINEDEBUG="-all",
+               WINEDLLOVERRIDES="mscoree,mshtml=")
+    wine_run = lambda *args: run(wine, *args, env=env)
+    wine_run("wineboot", "-i")
+    drive = os.path.join(env["WINEPREFIX"], "drive_c")
+    msi = "Z:" + os.path.abspath(os.path.join(dist, f"varnel-{version}-win32.msi")).replace("/", "\\")
+
+    def installed():
+        found = []
+        for top, _, files in os.walk(drive):
+            found += [os.path.join(top, f) for f in files + [os.path.basename(top)] if "varnel" in f.lower()]
+        return sorted(set(found))
+
+    def uninstall_entry():
+        for root in (r"HKLM\Software\Wow6432Node", r"HKLM\Software"):
+            key = root + r"\Microsoft\Windows\CurrentVersion\Uninstall"
+            out = wine_run("reg", "query", key, "/s").stdout
+            blocks = out.split("\r\n\r\n") if "\r\n" in out else out.split("\n\n")
+            for block in blocks:
+                if "DisplayName" in block and "Varnel" in block:
+                    return block
+        return ""
+
+    before = installed()
+    check(wine_run("msiexec", "/i", msi, "/qn").returncode == 0, "msiexec /i installs")
+    files = installed()
+    programs = [f for f in files if f.endswith(os.path.join("Varnel", "varnel.exe")) and "Program Files" in f]
+    check(len(programs) == 1, f"varnel.exe under Program Files {programs}")
+    if programs:
+        check(open(programs[0], "rb").read() == exe, "the installed program is the released one, byte for byte")
+    check(any(f.endswith("Varnel.lnk") and "Start Menu" in f for f in files), "a Start-menu shortcut")
+    entry = uninstall_entry()
+    for value in ("DisplayName    REG_SZ    Varnel", f"DisplayVersion    REG_SZ    {version}",
+                  "Publisher    REG_SZ    The Varnel developers"):
+        check(value in entry, f"Add/Remove Programs entry: {value}")
+    # The entry's icon is the product's, which Windows Installer keeps apart.
+    products = wine_run("reg", "query", r"HKLM\Software\Classes\Installer\Products", "/s").stdout
+    icons = [line.split("REG_SZ")[1].strip() for line in products.splitlines() if "ProductIcon" in line]
+    icon = os.path.join(drive, *icons[0][3:].split("\\")) if icons else ""
+    check(bool(icon) and open(icon, "rb").read(4) == b"\0\0\1\0", f"Add/Remove Programs icon {icons}")
+    if runs32 and programs:
+        windows_path = "C:" + programs[0][len(drive):].replace("/", "\\")
+        started = subprocess.Popen(["xvfb-run", "-a", wine, windows_path], env=env)
+        time.sleep(5)
+        check(started.poll() is None, "the installed program starts and keeps running")
+        started.kill()
+        run("wineserver", "-k", env=env)
+    else:
+        print("note the installed program is not started: this kernel runs no 32-bit programs")
+    check(wine_run("msiexec", "/x", msi, "/qn").returncode == 0, "msiexec /x uninstalls")
+    check(installed() == before, f"nothing of it is left behind {sorted(set(installed()) - set(before))}")
+    check(not uninstall_entry(), "its Add/Remove Programs entry is gone")
+    check(wine_run("reg", "query", r"HKCU\Software\Varnel").returncode != 0, "its registry key is gone")
+    run("wineserver", "-k", env=env)
+
+
+def web_archive(dist, version):
+    with tarfile.open(os.path.join(dist, f"varnel-{version}-web.tar.gz")) as tar:
+        members = tar.getmembers()
+        top = f"varnel-{version}-web"
+        names = [m.name for m in members]
+        expected = [top] + [f"{top}/{f}" for f in ("favicon.ico", "index.html", "page.js", "varnel.js", "varnel.wasm")]
+        check(names == expected, f"the web archive holds {names}")
+        check(all(m.uid == 0 and m.gid == 0 for m in members), "its members are owned by root")
+
+
+def sums(dist):
+    check(run("sha256sum", "--strict", "-c", "SHA256SUMS", cwd=dist).returncode == 0, "SHA256SUMS matches")
+    listed = sorted(line.split()[1] for line in open(os.path.join(dist, "SHA256SUMS")))
+    check(listed == sorted(f for f in os.listdir(dist) if f != "SHA256SUMS"), "SHA256SUMS lists every file")
+
+
+def readme_names_them(dist):
+    readme = open(os.path.join(os.path.dirname(__file__), "..", "..", "README.md")).read()
+    for name in sorted(os.listdir(dist)):
+        check(name in readme, f"the README's Install section names {name}")
+
+
+def main():
+    dist, version, work = sys.argv[1:4]
+    os.makedirs(work, exist_ok=True)
+    debian_package(dist, version)
+    exe = windows_zip(dist, version)
+    installer(dist, version, work, exe)
+    web_archive(dist, version)
+    sums(dist)
+    readme_names_them(dist)
+    print(f"release: {0 if failures else 1} passed, {1 if failures else 0} failed")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
