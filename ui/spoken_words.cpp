@@ -3,6 +3,7 @@
 #include "spoken_words.h"
 
 #include "rules/moves.h"
+#include "rules/square_access_error.h"
 
 namespace varnel {
 
@@ -75,6 +76,19 @@ std::string spokenLine(int moveButton, const BoardState& board)
     for (const Square cell : cells)
         line += spokenContent(board.colour(cell)) + (cell == move.c4 ? "; " : ", ");
     return line + "far slot " + spokenContent(board.colour(move.farSlot));
+}
+
+std::array<std::string, 16> spokenLines(const BoardState& board)
+{
+    std::array<std::string, 16> all;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        try {
+            all[i] = spokenLine(static_cast<int>(i) + 1, board);
+        } catch (const SquareAccessError&) {
+            // Left empty.
+        }
+    }
+    return all;
 }
 
 } // namespace varnel

@@ -5,6 +5,7 @@
 #include "rules/board_state.h"
 #include "ui/form1.h"
 
+#include <array>
 #include <string>
 
 namespace varnel {
@@ -24,5 +25,9 @@ std::string spokenContent(ColourValue colour);
 // four cells and the far slot. Reads those six squares, so it throws what
 // the board throws for a square that cannot be read.
 std::string spokenLine(int moveButton, const BoardState& board);
+
+// The lines of all sixteen move buttons, Command1 first. A line with a square
+// that cannot be read is left untold (empty): the next move reports it.
+std::array<std::string, 16> spokenLines(const BoardState& board);
 
 } // namespace varnel

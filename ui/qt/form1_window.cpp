@@ -106,15 +106,10 @@ Form1Window::Form1Window()
 
 void Form1Window::describeLines()
 {
+    const auto told = spokenLines(squares_);
     for (std::size_t i = 0; i < moveButtons_.size(); ++i) {
-        QString line;
-        try {
-            line = qt(spokenLine(static_cast<int>(i) + 1, squares_));
-        } catch (const SquareAccessError&) {
-            // A square that cannot be read leaves the line untold; the next
-            // move reports it.
-        }
         // Only a line that changed is announced again.
+        const QString line = qt(told[i]);
         if (moveButtons_[i]->accessibleDescription() != line)
             moveButtons_[i]->setAccessibleDescription(line);
     }

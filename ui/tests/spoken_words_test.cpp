@@ -4,6 +4,7 @@
 
 #include "rules/memory_board.h"
 #include "rules/moves.h"
+#include "rules/tests/probe_board.h"
 
 #include <gtest/gtest.h>
 
@@ -51,6 +52,12 @@ TEST(SpokenWords, TellASquaresContentAndAMoveButtonsLineFromItsSide)
               "Near slot empty; cells empty, green piece, green piece, green piece; far slot red piece");
     EXPECT_EQ(spokenLine(1, board),
               "Near slot red piece; cells green piece, green piece, green piece, empty; far slot empty");
+
+    // A square that cannot be read leaves its line untold, and only that one.
+    const testing::ProbeBoard failing(board, 1);
+    const auto lines = spokenLines(failing);
+    EXPECT_EQ(lines[0], "");
+    EXPECT_EQ(lines[11], spokenLine(12, board));
 }
 
 } // namespace

@@ -87,16 +87,9 @@ Form1Page::Form1Page()
 
 void Form1Page::describeLines()
 {
-    for (int n = 1; n <= 16; ++n) {
-        std::string line;
-        try {
-            line = spokenLine(n, squares_);
-        } catch (const SquareAccessError&) {
-            // A square that cannot be read leaves the line untold; the next
-            // move reports it.
-        }
-        describe(std::string(moveOfButton(n).button).c_str(), line.c_str());
-    }
+    const auto told = spokenLines(squares_);
+    for (std::size_t i = 0; i < told.size(); ++i)
+        describe(std::string(moveTable[i].button).c_str(), told[i].c_str());
 }
 
 Form1Page::~Form1Page() { thePage = nullptr; }

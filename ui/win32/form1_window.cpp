@@ -155,14 +155,9 @@ LRESULT CALLBACK Form1Window::spokenButtonProc(HWND button, UINT message, WPARAM
 
 void Form1Window::describeLines()
 {
+    const auto told = spokenLines(squares_);
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        std::wstring line;
-        try {
-            line = widen(spokenLine(static_cast<int>(i) + 1, squares_));
-        } catch (const SquareAccessError&) {
-            // A square that cannot be read leaves the line untold; the next
-            // move reports it.
-        }
+        std::wstring line = widen(told[i]);
         if (line == lines_[i])
             continue;
         lines_[i] = std::move(line);
