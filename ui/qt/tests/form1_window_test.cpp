@@ -37,6 +37,7 @@ struct SeenBox {
     int buttons = 0;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     bool okHasIcon = false;
+    bool okHadFocus = true; // when it was to be pressed with Space
 };
 
 // Each way a player closes a box.
@@ -83,8 +84,14 @@ private:
             QTest::keyClick(box->windowHandle(), Qt::Key_Escape);
             break;
         case Dismissal::SpaceOnOk:
-            QCOMPARE(QApplication::focusWidget(), ok);
-            QTest::keyClick(box->windowHandle(), Qt::Key_Space);
+            // OK takes the focus as the box opens, perhaps after this poll;
+            // a box that never gives it is noted, and closed all the same.
+            if (QTest::qWaitFor([ok] { return QApplication::focusWidget() == ok; }, 2000)) {
+                QTest::keyClick(box->windowHandle(), Qt::Key_Space);
+            } else {
+                seen_.last().okHadFocus = false;
+                QTest::mouseClick(ok, Qt::LeftButton);
+            }
             break;
         case Dismissal::CloseButton:
             box->windowHandle()->close(); // as the title bar's close button does
@@ -326,6 +333,7 @@ private slots:
             BoxWatcher again({}, how);
             clickButton("Command1");
             QTRY_COMPARE(again.seen().size(), 1);
+            QVERIFY(again.seen().first().okHadFocus);
             QCOMPARE(colours(), before);
         }
 
