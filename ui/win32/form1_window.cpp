@@ -100,6 +100,8 @@ Form1Window::Form1Window(HINSTANCE instance)
             SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
             const auto previous = reinterpret_cast<WNDPROC>(
                 SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(spokenButtonProc)));
+            if (!previous)
+                failToBuild("Cannot take the questions of assistive technology for a button");
             buttonProc = previous == spokenButtonProc ? buttonProc : previous;
         } else {
             squares_.attach(*c.square, control);
