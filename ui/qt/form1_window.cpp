@@ -60,8 +60,6 @@ Form1Window::Form1Window()
                         QColor(redOf(form1.background), greenOf(form1.background), blueOf(form1.background)));
     setPalette(background);
     resize(pixelsOf({0, 0, form1.clientWidth, form1.clientHeight}).size());
-    static const bool squaresExposed = (SquareWidget::exposeToAssistiveTechnology(), true);
-    (void)squaresExposed;
 
     // Each new child is stacked above the ones before it, as the table runs.
     std::array<QPushButton*, form1Controls.size()> byTabIndex{};

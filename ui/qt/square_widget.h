@@ -18,10 +18,6 @@ class SquareWidget final : public QWidget {
 public:
     SquareWidget(ColourValue colour, QWidget* parent);
 
-    // Makes assistive technology see squares as labels rather than as empty
-    // panes. Once per program, before the first square is shown.
-    static void exposeToAssistiveTechnology();
-
     ColourValue colour() const { return colour_; }
     // Repaints only when the colour really changes.
     void setColour(ColourValue colour);
