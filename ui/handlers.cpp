@@ -62,14 +62,20 @@ ClickHandler clickHandlerOf(std::string_view button)
 
 void runClick(FrontEnd& ui, ClickHandler handler) noexcept
 {
+    // One handler at a time. A box keeps the mouse off the window, but not a
+    // press from automation or a screen reader, which would otherwise run a
+    // second handler inside the first one's box.
+    static bool handling = false;
     // A click queued before the end of the program is dropped.
-    if (ui.hasEnded())
+    if (handling || ui.hasEnded())
         return;
+    handling = true;
     try {
         handler(ui);
     } catch (const std::exception& failure) {
         ui.reportFatalFailure(std::string("Varnel has to stop.\n\n") + failure.what());
     }
+    handling = false;
 }
 
 } // namespace varnel

@@ -60,8 +60,9 @@ inline constexpr std::array<ButtonHandler, 18> buttonHandlers{{
 // The handler of the button with that name, or null for any other control.
 ClickHandler clickHandlerOf(std::string_view button);
 
-// Where the toolkit's event loop hands a click to its handler. A click after
-// the end of the program runs nothing. The handlers catch nothing; a failure
+// Where the toolkit's event loop hands a click to its handler. A click that
+// arrives while another handler is running (waiting in its box), or after the
+// end of the program, runs nothing. The handlers catch nothing; a failure
 // that escapes one (a square that could not be read or set) is reported here
 // and ends the program.
 void runClick(FrontEnd& ui, ClickHandler handler) noexcept;

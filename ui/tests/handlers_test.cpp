@@ -37,6 +37,8 @@ public:
     {
         record("message: " + std::string(text));
         ended_ = ended_ || closeWhileBoxOpen_;
+        if (pressWhileBoxOpen_)
+            runClick(*this, pressWhileBoxOpen_);
     }
     void endProgram() override
     {
@@ -52,6 +54,8 @@ public:
 
     // The window system closes the window while the next box is open.
     void closeWhileBoxOpen() { closeWhileBoxOpen_ = true; }
+    // A screen reader or automation presses a button while a box is open.
+    void pressWhileBoxOpen(ClickHandler click) { pressWhileBoxOpen_ = click; }
 
     const ProbeBoard& probe() const { return board_; }
     const std::vector<Event>& events() const { return events_; }
@@ -63,6 +67,7 @@ private:
     std::vector<Event> events_;
     bool ended_ = false;
     bool closeWhileBoxOpen_ = false;
+    ClickHandler pressWhileBoxOpen_ = nullptr;
 };
 
 MemoryBoard afterMoves(const std::vector<int>& buttons)
@@ -223,6 +228,23 @@ TEST(Handlers, StopAfterABoxDuringWhichTheWindowWasClosed)
         runClick(ui, END_Click);
         EXPECT_EQ(ui.events(), c.events);
         EXPECT_EQ(ui.probe().attempts(), c.events.back().afterAccesses);
+    }
+}
+
+TEST(Handlers, RunOneAtATimeEvenWhenAButtonIsPressedUnderABox)
+{
+    const MemoryBoard blocked = afterMoves({1, 12});
+    for (const ClickHandler press : {Command5_Click, RESET_Click, END_Click}) {
+        FakeFrontEnd ui(blocked);
+        ui.pressWhileBoxOpen(press);
+        runClick(ui, Command1_Click);
+        EXPECT_EQ(ui.events(), (std::vector<Event>{{"message: You cannot move the column if the head is red.", 1}}));
+        EXPECT_EQ(tail(ui.probe().accesses(), 1), winCheckOf(blocked)) << "the press under the box ran";
+
+        // Once the handler has returned, the next click is handled.
+        ui.pressWhileBoxOpen(nullptr);
+        runClick(ui, Command5_Click);
+        EXPECT_EQ(ui.probe().board(), afterMoves({1, 12, 5}));
     }
 }
 
