@@ -6,6 +6,8 @@
 #include "rules/win_check.h"
 
 #include <cstdint>
+#include <stdexcept>
+#include <string>
 #include <unordered_set>
 
 namespace varnel {
@@ -21,6 +23,9 @@ std::uint64_t key(const MemoryBoard& board)
     return k;
 }
 
+constexpr std::size_t longestGame = 32;
+constexpr std::size_t mostPositions = 1'000'000;
+
 class Search {
 public:
     bool from(const MemoryBoard& board)
@@ -29,6 +34,12 @@ public:
             return true;
         if (dead_.contains(key(board)))
             return false;
+        if (path_.size() > longestGame)
+            throw std::logic_error("no winning game: the search went past " + std::to_string(longestGame) +
+                                   " moves that change the board, so the moves do not keep to the rules");
+        if (dead_.size() > mostPositions)
+            throw std::logic_error("no winning game: the search went past " + std::to_string(mostPositions) +
+                                   " dead positions, so the moves do not keep to the rules");
         for (int button = 1; button <= static_cast<int>(moveTable.size()); ++button) {
             MemoryBoard next = board;
             const MoveOutcome outcome = applyMove(next, moveOfButton(button));

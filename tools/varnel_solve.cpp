@@ -6,9 +6,10 @@
 #include "rules/moves.h"
 
 #include <iostream>
+#include <stdexcept>
 
 int main()
-{
+try {
     const auto game = varnel::findWinningGame(varnel::MemoryBoard{});
     if (!game) {
         std::cerr << "varnel-solve: no winning game from the start position\n";
@@ -17,4 +18,7 @@ int main()
     for (int button : *game)
         std::cout << varnel::moveOfButton(button).button << '\n';
     return 0;
+} catch (const std::logic_error& broken) {
+    std::cerr << "varnel-solve: " << broken.what() << '\n';
+    return 1;
 }
