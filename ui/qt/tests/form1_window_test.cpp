@@ -200,6 +200,8 @@ private slots:
             const QPoint centre = square(s)->geometry().center();
             const ColourValue c = square(s)->colour();
             QCOMPARE(shot.pixelColor(centre), QColor(redOf(c), greenOf(c), blueOf(c)));
+            // The border lies within the square, its lower right corner too.
+            QCOMPARE(shot.pixelColor(square(s)->geometry().bottomRight()), QColor(0, 0, 0));
         }
         QCOMPARE(shot.pixelColor(square(Square::Label1)->geometry().center()), QColor(255, 128, 128));
     }
@@ -271,6 +273,16 @@ private slots:
         QTest::keyClick(window_->windowHandle(), Qt::Key_Tab);
         QTest::keyClick(window_->windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(square(Square::Label3)->colour(), Red);
+
+        // Only a fresh press of plain Enter clicks: not a repeat, nor one with a modifier.
+        QTest::keyClick(window_->windowHandle(), Qt::Key_Tab);
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(button("Command4"), &repeat);
+        for (const auto modifier : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier})
+            QTest::keyClick(window_->windowHandle(), Qt::Key_Return, modifier);
+        QCOMPARE(square(Square::Label4)->colour(), Grey);
+        QTest::keyClick(window_->windowHandle(), Qt::Key_Return);
+        QCOMPARE(square(Square::Label4)->colour(), Red);
     }
 
     void clicksOffTheButtonsDoNothing()
