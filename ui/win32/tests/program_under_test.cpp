@@ -172,14 +172,14 @@ void ProgramUnderTest::mouseButton(bool down)
 
 void ProgramUnderTest::clickControl(std::string_view name) { clickAt(centreOf(clientRectOf(control(name)))); }
 
-void ProgramUnderTest::press(WORD key, bool shift)
+void ProgramUnderTest::press(WORD key, WORD modifier)
 {
-    if (shift)
-        sendKey(VK_SHIFT, false);
+    if (modifier)
+        sendKey(modifier, false);
     sendKey(key, false);
     sendKey(key, true);
-    if (shift)
-        sendKey(VK_SHIFT, true);
+    if (modifier)
+        sendKey(modifier, true);
     settle();
 }
 

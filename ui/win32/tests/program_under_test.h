@@ -47,7 +47,8 @@ public:
     // The mouse moved over a point, and its button pressed or let go there.
     void pointAt(POINT client);
     void mouseButton(bool down);
-    void press(WORD key, bool shift = false);
+    // A key pressed, with a modifier key (VK_SHIFT, VK_CONTROL, VK_MENU) held.
+    void press(WORD key, WORD modifier = 0);
     // A key held down long enough to repeat: `downs` key-downs, then one up.
     void hold(WORD key, int downs);
     // Waits until the window has handled what was sent and stopped changing.
