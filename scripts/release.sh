@@ -51,8 +51,12 @@ map="-ffile-prefix-map=$PWD=."
 jobs=$(nproc)
 
 echo "=== Linux program and its Debian package"
+# Debian's own hardening flags, as a Debian package of it would be built.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+linux_cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS) $map"
 cmake --preset default -B "$work/linux" -DCMAKE_BUILD_TYPE=Release -DVARNEL_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr \
-    -DCMAKE_INSTALL_BINDIR=games -DCMAKE_CXX_FLAGS="$map" >/dev/null
+    -DCMAKE_INSTALL_BINDIR=games -DCMAKE_CXX_FLAGS="$linux_cxxflags" \
+    -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
 cmake --build "$work/linux" -j "$jobs" --target varnel varnel_icon varnel_debian_docs
 (cd "$work/linux" && cpack -G DEB >/dev/null)
 cp "$work/linux/varnel_${version}_amd64.deb" "$dist/"

@@ -29,8 +29,24 @@ def run(*command, **options):
     return subprocess.run(command, capture_output=True, text=True, **options)
 
 
-def debian_package(dist, version):
+def hardened(deb, work):
+    """hardening-check on the packaged program; any "no" fails. Control-flow
+    protection is asked for only where Debian's flags give it: before dpkg
+    1.22 they do not, and that system's start-up files carry no such mark."""
+    unpacked = os.path.join(work, "deb")
+    run("rm", "-rf", unpacked)
+    run("dpkg-deb", "-x", deb, unpacked)
+    flags = run("dpkg-buildflags", "--get", "CXXFLAGS", env=dict(os.environ, DEB_BUILD_MAINT_OPTIONS="hardening=+all"))
+    options = [] if "-fcf-protection" in flags.stdout else ["--nocfprotection"]
+    verdict = run("hardening-check", *options, os.path.join(unpacked, "usr", "games", "varnel"))
+    print(verdict.stdout, end="")
+    missing = [line.strip() for line in verdict.stdout.splitlines() if ": no" in line and "(ignored)" not in line]
+    check(verdict.returncode == 0 and not missing, f"hardening-check finds no protection missing {missing}")
+
+
+def debian_package(dist, version, work):
     deb = os.path.join(dist, f"varnel_{version}_amd64.deb")
+    hardened(deb, work)
     field = lambda name: run("dpkg-deb", "-f", deb, name).stdout.strip()
     check(field("Package") == "varnel" and field("Version") == f"{version}-1", "package name and version")
     check(field("Section") == "games" and field("Architecture") == "amd64", "section and architecture")
@@ -148,7 +164,7 @@ def readme_names_them(dist):
 def main():
     dist, version, work = sys.argv[1:4]
     os.makedirs(work, exist_ok=True)
-    debian_package(dist, version)
+    debian_package(dist, version, work)
     exe = windows_zip(dist, version)
     installer(dist, version, work, exe)
     web_archive(dist, version)
