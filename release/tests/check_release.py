@@ -10,6 +10,7 @@ what it leaves, uninstall), the web page's archive, and the sums.
 """
 import hashlib
 import os
+import struct
 import subprocess
 import sys
 import tarfile
@@ -68,7 +69,24 @@ def windows_zip(dist, version):
     with zipfile.ZipFile(os.path.join(dist, f"varnel-{version}-win32.zip")) as z:
         names = sorted(z.namelist())
         check(names == ["LICENSE.txt", "README.txt", "varnel.exe"], f"the zip holds exactly {names}")
-        return z.read("varnel.exe")
+        exe = z.read("varnel.exe")
+        hardened_exe(exe)
+        return exe
+
+
+def hardened_exe(exe):
+    """The shipped program's PE flags, exactly: address-space layout
+    randomisation and no code run from data (a 32-bit program has no
+    high-entropy address space to ask for), with the relocations that moving it
+    needs."""
+    header = struct.unpack_from("<I", exe, 0x3C)[0]
+    machine, sections, _, _, _, optional_size = struct.unpack_from("<HHIIIH", exe, header + 4)
+    characteristics = struct.unpack_from("<H", exe, header + 24 + 70)[0]
+    table = header + 24 + optional_size
+    names = [exe[table + 40 * i:table + 40 * i + 8].rstrip(b"\0").decode() for i in range(sections)]
+    check(machine == 0x14C, f"varnel.exe is a 32-bit program (machine {machine:#x})")
+    check(characteristics == 0x0140, f"DllCharacteristics are DYNAMIC_BASE and NX_COMPAT: {characteristics:#06x}")
+    check(".reloc" in names, f"it carries its relocations {names}")
 
 
 def wine_loader():
