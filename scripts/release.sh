@@ -7,7 +7,13 @@
 #   varnel-VERSION-win32.msi      the Windows installer
 #   varnel-VERSION-web.tar.gz     the web page
 #   SHA256SUMS
+#   SHA256SUMS.asc                when given an OpenPGP key
 # Two runs on the same commit give the same bytes.
+# Signing, when given keys (without them the release is unsigned):
+#   VARNEL_SIGN_P12, VARNEL_SIGN_PASS_FILE  a PKCS#12 file with a code-signing
+#       certificate and its key, and a file holding its password: varnel.exe
+#       and the installer get Authenticode signatures
+#   VARNEL_SIGN_GPG_KEY  a key in the current GnuPG home: SHA256SUMS.asc
 #   scripts/release.sh           builds dist/ from this checkout
 #   scripts/release.sh --check   builds it twice, from fresh clones in two
 #                                folders one after the other, compares them
@@ -69,9 +75,20 @@ exe=$work/windows/app/varnel.exe
 
 # What goes into the zip and the installer, with its times pinned: the
 # installer's cabinet keeps each file's time.
+# Authenticode, dated at the commit's time so that the same key signs the
+# same bytes again; IN OUT.
+authenticode() {
+    if [ -n "${VARNEL_SIGN_P12:-}" ]; then
+        osslsigncode sign -pkcs12 "$VARNEL_SIGN_P12" -readpass "$VARNEL_SIGN_PASS_FILE" -h sha256 -n Varnel \
+            -time "$SOURCE_DATE_EPOCH" -in "$1" -out "$2" >/dev/null
+    else
+        cp "$1" "$2"
+    fi
+}
+
 zip=build/release/zip # wixl takes paths relative to here
 mkdir -p "$zip"
-cp "$exe" "$zip/varnel.exe"
+authenticode "$exe" "$zip/varnel.exe"
 cp ui/icon/varnel.ico "$zip/varnel.ico"
 sed "s/@PROJECT_VERSION@/$version/g; s/\$/\r/" app/windows/README.txt.in > "$zip/README.txt"
 sed 's/$/\r/' LICENSE > "$zip/LICENSE.txt"
@@ -92,6 +109,8 @@ frozen=$(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S')
 faketime "$frozen" wixl -a x86 -D Version="$version" -D ProductCode="$product" -D ExePath="$zip/varnel.exe" \
     -D IconPath="$zip/varnel.ico" -o "$msi" app/windows/varnel.wxs
 faketime "$frozen" msibuild "$msi" -s "Varnel $version" "The Varnel developers" "Intel;1033" "{$package}"
+authenticode "$msi" "$work/signed.msi"
+mv "$work/signed.msi" "$msi"
 
 echo "=== Web page"
 cmake --preset web -B "$work/web" -DVARNEL_TESTS=OFF -DCMAKE_CXX_FLAGS="-fexceptions $map" >/dev/null
@@ -100,5 +119,10 @@ tar --sort=name --mtime="@$SOURCE_DATE_EPOCH" --owner=0 --group=0 --numeric-owne
     --transform "s,^web,varnel-$version-web," -C "$work/web" -cf - web | gzip -9 -n > "$dist/varnel-$version-web.tar.gz"
 
 (cd "$dist" && sha256sum -- *.deb *.zip *.msi *.tar.gz > SHA256SUMS)
+# The OpenPGP signature is dated when it is made (a key may be younger than
+# the commit); it is not among the files that SHA256SUMS lists.
+if [ -n "${VARNEL_SIGN_GPG_KEY:-}" ]; then
+    gpg --batch --yes --quiet --armor --local-user "$VARNEL_SIGN_GPG_KEY" --detach-sign --output "$dist/SHA256SUMS.asc" "$dist/SHA256SUMS"
+fi
 echo "=== dist/"
 (cd "$dist" && ls -l && cat SHA256SUMS)

@@ -157,6 +157,28 @@ def installer(dist, version, work, exe):
     run("wineserver", "-k", env=env)
 
 
+def signatures(dist, version, work, exe):
+    """Authenticode on varnel.exe and the installer, OpenPGP on SHA256SUMS,
+    checked against the keys the release was signed with; a changed byte
+    in the program breaks its signature."""
+    certificate = os.environ.get("VARNEL_SIGN_CERTIFICATE")
+    if not certificate:
+        print("note the release is unsigned: no VARNEL_SIGN_CERTIFICATE to check it against")
+        return
+    verify = lambda path: run("osslsigncode", "verify", "-CAfile", certificate, "-in", path).returncode == 0
+    signed = os.path.join(work, "varnel.exe")
+    open(signed, "wb").write(exe)
+    check(verify(signed), "varnel.exe's Authenticode signature verifies")
+    check(verify(os.path.join(dist, f"varnel-{version}-win32.msi")), "the installer's Authenticode signature verifies")
+    changed = bytearray(exe)
+    changed[len(changed) // 3] ^= 1
+    open(signed, "wb").write(changed)
+    check(not verify(signed), "a byte changed in varnel.exe fails its verification")
+    asc = os.path.join(dist, "SHA256SUMS.asc")
+    check(run("gpg", "--verify", asc, os.path.join(dist, "SHA256SUMS")).returncode == 0,
+          "SHA256SUMS.asc verifies SHA256SUMS")
+
+
 def web_archive(dist, version):
     with tarfile.open(os.path.join(dist, f"varnel-{version}-web.tar.gz")) as tar:
         members = tar.getmembers()
@@ -170,7 +192,8 @@ def web_archive(dist, version):
 def sums(dist):
     check(run("sha256sum", "--strict", "-c", "SHA256SUMS", cwd=dist).returncode == 0, "SHA256SUMS matches")
     listed = sorted(line.split()[1] for line in open(os.path.join(dist, "SHA256SUMS")))
-    check(listed == sorted(f for f in os.listdir(dist) if f != "SHA256SUMS"), "SHA256SUMS lists every file")
+    others = sorted(f for f in os.listdir(dist) if not f.startswith("SHA256SUMS"))
+    check(listed == others, "SHA256SUMS lists every file")
 
 
 def readme_names_them(dist):
@@ -185,6 +208,7 @@ def main():
     debian_package(dist, version, work)
     exe = windows_zip(dist, version)
     installer(dist, version, work, exe)
+    signatures(dist, version, work, exe)
     web_archive(dist, version)
     sums(dist)
     readme_names_them(dist)
