@@ -18,6 +18,8 @@
 #   scripts/release.sh --check   builds it twice, from fresh clones in two
 #                                folders one after the other, compares them
 #                                and keeps the first as dist/
+#   scripts/release.sh --windows the zip and the installer alone (the
+#                                release tests build a next version so)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/lib/packages.sh
@@ -56,16 +58,21 @@ mkdir -p "$work" "$dist"
 map="-ffile-prefix-map=$PWD=."
 jobs=$(nproc)
 
-echo "=== Linux program and its Debian package"
-# Debian's own hardening flags, as a Debian package of it would be built.
-export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-linux_cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS) $map"
-cmake --preset default -B "$work/linux" -DCMAKE_BUILD_TYPE=Release -DVARNEL_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr \
-    -DCMAKE_INSTALL_BINDIR=games -DCMAKE_CXX_FLAGS="$linux_cxxflags" \
-    -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
-cmake --build "$work/linux" -j "$jobs" --target varnel varnel_icon varnel_debian_docs
-(cd "$work/linux" && cpack -G DEB >/dev/null)
-cp "$work/linux/varnel_${version}_amd64.deb" "$dist/"
+windows_only=false
+[ "${1:-}" = --windows ] && windows_only=true
+
+if ! $windows_only; then
+    echo "=== Linux program and its Debian package"
+    # Debian's own hardening flags, as a Debian package of it would be built.
+    export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+    linux_cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS) $map"
+    cmake --preset default -B "$work/linux" -DCMAKE_BUILD_TYPE=Release -DVARNEL_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr \
+        -DCMAKE_INSTALL_BINDIR=games -DCMAKE_CXX_FLAGS="$linux_cxxflags" \
+        -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
+    cmake --build "$work/linux" -j "$jobs" --target varnel varnel_icon varnel_debian_docs
+    (cd "$work/linux" && cpack -G DEB >/dev/null)
+    cp "$work/linux/varnel_${version}_amd64.deb" "$dist/"
+fi
 
 echo "=== Windows program, its zip and its installer"
 cmake --preset mingw -B "$work/windows" -DVARNEL_TESTS=OFF -DCMAKE_CXX_FLAGS="$map" \
@@ -111,6 +118,8 @@ faketime "$frozen" wixl -a x86 -D Version="$version" -D ProductCode="$product" -
 faketime "$frozen" msibuild "$msi" -s "Varnel $version" "The Varnel developers" "Intel;1033" "{$package}"
 authenticode "$msi" "$work/signed.msi"
 mv "$work/signed.msi" "$msi"
+
+$windows_only && exit 0
 
 echo "=== Web page"
 cmake --preset web -B "$work/web" -DVARNEL_TESTS=OFF -DCMAKE_CXX_FLAGS="-fexceptions $map" >/dev/null
