@@ -4,7 +4,8 @@
 """Checks the files that scripts/release.sh put in dist/, as a player gets
 them: the Debian package's fields, contents and lintian's verdict (it is not
 installed here), the zip's three files, the installer under Wine (install,
-what it leaves, uninstall), the web page's archive, and the sums.
+what it leaves, the program's window, an upgrade to the next version,
+uninstall), the web page's archive, and the sums.
 
     check_release.py DIST VERSION WORK-DIR
 """
@@ -99,6 +100,49 @@ def wine_loader():
     return "/usr/lib/wine/wine64", False
 
 
+def next_release(work, version):
+    """The zip and installer of the next version, built from the same
+    sources with only the version changed; its version and its folder."""
+    tree = os.path.join(work, "next")
+    run("rm", "-rf", tree)
+    run("git", "clone", "-q", "--no-local", os.path.join(os.path.dirname(__file__), "..", ".."), tree)
+    major, minor, patch = version.split(".")
+    following = f"{major}.{minor}.{int(patch) + 1}"
+    cmake = os.path.join(tree, "CMakeLists.txt")
+    text = open(cmake).read()
+    open(cmake, "w").write(text.replace(f"project(varnel VERSION {version} ", f"project(varnel VERSION {following} "))
+    built = run("bash", "scripts/release.sh", "--windows", cwd=tree)
+    check(built.returncode == 0, f"the next version, {following}, builds {built.stderr[-2000:]}")
+    return following, os.path.join(tree, "dist")
+
+
+def shortcut_target(lnk):
+    """The local path that a shortcut (.lnk) names, from its link information."""
+    flags = struct.unpack_from("<I", lnk, 0x14)[0]
+    at = 0x4C
+    if flags & 1:  # an item list comes first
+        at += 2 + struct.unpack_from("<H", lnk, at)[0]
+    if not flags & 2:
+        return ""
+    base = at + struct.unpack_from("<I", lnk, at + 16)[0]
+    return lnk[base:lnk.index(b"\0", base)].decode("latin-1")
+
+
+def window_opens(wine, windows_path, env):
+    """Starts the program on this test's X display (xvfb-run gives it one,
+    and ends it with the test), waits for its window "Varnel", then ends it."""
+    started = subprocess.Popen([wine, windows_path], env=env)
+    seen = False
+    deadline = time.monotonic() + 30
+    while not seen and started.poll() is None and time.monotonic() < deadline:
+        time.sleep(0.5)
+        seen = '"Varnel":' in run("xwininfo", "-root", "-tree").stdout
+    check(seen, f"{windows_path} opens its window Varnel")
+    started.kill()
+    started.wait()
+    run("wineserver", "-k", env=env)
+
+
 def installer(dist, version, work, exe):
     wine, runs32 = wine_loader()
     env = dict(os.environ, WINEPREFIX=os.path.join(work, "wine"), WINEDEBUG="-all",
@@ -106,7 +150,8 @@ def installer(dist, version, work, exe):
     wine_run = lambda *args: run(wine, *args, env=env)
     wine_run("wineboot", "-i")
     drive = os.path.join(env["WINEPREFIX"], "drive_c")
-    msi = "Z:" + os.path.abspath(os.path.join(dist, f"varnel-{version}-win32.msi")).replace("/", "\\")
+    windows = lambda path: "Z:" + os.path.abspath(path).replace("/", "\\")
+    msi = windows(os.path.join(dist, f"varnel-{version}-win32.msi"))
 
     def installed():
         found = []
@@ -114,15 +159,15 @@ def installer(dist, version, work, exe):
             found += [os.path.join(top, f) for f in files + [os.path.basename(top)] if "varnel" in f.lower()]
         return sorted(set(found))
 
-    def uninstall_entry():
+    def uninstall_entries():
+        entries = []
         for root in (r"HKLM\Software\Wow6432Node", r"HKLM\Software"):
             key = root + r"\Microsoft\Windows\CurrentVersion\Uninstall"
             out = wine_run("reg", "query", key, "/s").stdout
             blocks = out.split("\r\n\r\n") if "\r\n" in out else out.split("\n\n")
-            for block in blocks:
-                if "DisplayName" in block and "Varnel" in block:
-                    return block
-        return ""
+            entries += [block for block in blocks if "DisplayName" in block and "Varnel" in block]
+        # A 32-bit program's key can show in both views: one entry per product.
+        return list({entry.strip().splitlines()[0].rsplit("\\", 1)[-1]: entry for entry in entries}.values())
 
     before = installed()
     check(wine_run("msiexec", "/i", msi, "/qn").returncode == 0, "msiexec /i installs")
@@ -131,8 +176,13 @@ def installer(dist, version, work, exe):
     check(len(programs) == 1, f"varnel.exe under Program Files {programs}")
     if programs:
         check(open(programs[0], "rb").read() == exe, "the installed program is the released one, byte for byte")
-    check(any(f.endswith("Varnel.lnk") and "Start Menu" in f for f in files), "a Start-menu shortcut")
-    entry = uninstall_entry()
+    shortcuts = [f for f in files if f.endswith("Varnel.lnk") and "Start Menu" in f]
+    check(len(shortcuts) == 1, f"a Start-menu shortcut {shortcuts}")
+    target = shortcut_target(open(shortcuts[0], "rb").read()) if shortcuts else ""
+    if programs:
+        check(target.lower() == ("C:" + programs[0][len(drive):].replace("/", "\\")).lower(),
+              f"the shortcut names the installed program: {target}")
+    entry = "".join(uninstall_entries())
     for value in ("DisplayName    REG_SZ    Varnel", f"DisplayVersion    REG_SZ    {version}",
                   "Publisher    REG_SZ    The Varnel developers"):
         check(value in entry, f"Add/Remove Programs entry: {value}")
@@ -141,18 +191,25 @@ def installer(dist, version, work, exe):
     icons = [line.split("REG_SZ")[1].strip() for line in products.splitlines() if "ProductIcon" in line]
     icon = os.path.join(drive, *icons[0][3:].split("\\")) if icons else ""
     check(bool(icon) and open(icon, "rb").read(4) == b"\0\0\1\0", f"Add/Remove Programs icon {icons}")
-    if runs32 and programs:
-        windows_path = "C:" + programs[0][len(drive):].replace("/", "\\")
-        started = subprocess.Popen(["xvfb-run", "-a", wine, windows_path], env=env)
-        time.sleep(5)
-        check(started.poll() is None, "the installed program starts and keeps running")
-        started.kill()
-        run("wineserver", "-k", env=env)
+    if runs32 and target:
+        window_opens(wine, target, env)
     else:
         print("note the installed program is not started: this kernel runs no 32-bit programs")
-    check(wine_run("msiexec", "/x", msi, "/qn").returncode == 0, "msiexec /x uninstalls")
+
+    # The next version replaces this one: one entry, the new program.
+    following, next_dist = next_release(work, version)
+    next_msi = windows(os.path.join(next_dist, f"varnel-{following}-win32.msi"))
+    check(wine_run("msiexec", "/i", next_msi, "/qn").returncode == 0, f"msiexec /i installs {following} over it")
+    entries = uninstall_entries()
+    check(len(entries) == 1 and f"DisplayVersion    REG_SZ    {following}" in entries[0],
+          f"one Add/Remove Programs entry, of {following} ({len(entries)} found)")
+    with zipfile.ZipFile(os.path.join(next_dist, f"varnel-{following}-win32.zip")) as z:
+        next_exe = z.read("varnel.exe")
+    check(next_exe != exe and programs and open(programs[0], "rb").read() == next_exe,
+          f"the installed program is {following}'s")
+    check(wine_run("msiexec", "/x", next_msi, "/qn").returncode == 0, "msiexec /x uninstalls")
     check(installed() == before, f"nothing of it is left behind {sorted(set(installed()) - set(before))}")
-    check(not uninstall_entry(), "its Add/Remove Programs entry is gone")
+    check(not uninstall_entries(), "its Add/Remove Programs entry is gone")
     check(wine_run("reg", "query", r"HKCU\Software\Varnel").returncode != 0, "its registry key is gone")
     run("wineserver", "-k", env=env)
 
