@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: MIT
 # Makes every file a player downloads, into dist/, from the committed sources:
 #   varnel_VERSION_amd64.deb      the Linux program, for Debian and Ubuntu
-#   varnel-VERSION-win32.zip      varnel.exe with README.txt and LICENSE.txt
+#   varnel-VERSION-win32.zip      varnel.exe with README.txt, LICENSE.txt and
+#                                 THIRD-PARTY-NOTICES.txt
 #   varnel-VERSION-win32.msi      the Windows installer
 #   varnel-VERSION-web.tar.gz     the web page
 #   SHA256SUMS
@@ -99,22 +100,25 @@ authenticode "$exe" "$zip/varnel.exe"
 cp ui/icon/varnel.ico "$zip/varnel.ico"
 sed "s/@PROJECT_VERSION@/$version/g; s/\$/\r/" app/windows/README.txt.in > "$zip/README.txt"
 sed 's/$/\r/' LICENSE > "$zip/LICENSE.txt"
+sed 's/$/\r/' THIRD-PARTY-NOTICES.txt > "$zip/THIRD-PARTY-NOTICES.txt"
 touch -d "@$SOURCE_DATE_EPOCH" "$zip"/*
-(cd "$zip" && zip -q -X -D "$dist/varnel-$version-win32.zip" LICENSE.txt README.txt varnel.exe)
+(cd "$zip" && zip -q -X -D "$dist/varnel-$version-win32.zip" LICENSE.txt README.txt THIRD-PARTY-NOTICES.txt varnel.exe)
 strip-nondeterminism -t zip "$dist/varnel-$version-win32.zip"
 
 # Name-based codes: the product code stays for the version, the package
 # code changes with what goes in; the upgrade code in the .wxs never does.
 uuid() { /usr/bin/python3 -c 'import sys, uuid; print(str(uuid.uuid5(uuid.NAMESPACE_URL, sys.argv[1])).upper())' "$1"; }
 product=$(uuid "varnel:product:$version")
-inputs=$(cat "$zip/varnel.exe" "$zip/varnel.ico" app/windows/varnel.wxs | sha256sum | cut -d' ' -f1)
+inputs=$(cat "$zip/varnel.exe" "$zip/varnel.ico" "$zip/LICENSE.txt" "$zip/THIRD-PARTY-NOTICES.txt" app/windows/varnel.wxs |
+    sha256sum | cut -d' ' -f1)
 package=$(uuid "varnel:package:$version:$inputs")
 msi=$dist/varnel-$version-win32.msi
 # wixl stamps the current time, so it is run with the clock stopped at the
 # commit's.
 frozen=$(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S')
 faketime "$frozen" wixl -a x86 -D Version="$version" -D ProductCode="$product" -D ExePath="$zip/varnel.exe" \
-    -D IconPath="$zip/varnel.ico" -o "$msi" app/windows/varnel.wxs
+    -D IconPath="$zip/varnel.ico" -D LicensePath="$zip/LICENSE.txt" -D NoticesPath="$zip/THIRD-PARTY-NOTICES.txt" \
+    -o "$msi" app/windows/varnel.wxs
 faketime "$frozen" msibuild "$msi" -s "Varnel $version" "The Varnel developers" "Intel;1033" "{$package}"
 authenticode "$msi" "$work/signed.msi"
 mv "$work/signed.msi" "$msi"
@@ -124,6 +128,7 @@ $windows_only && exit 0
 echo "=== Web page"
 cmake --preset web -B "$work/web" -DVARNEL_TESTS=OFF -DCMAKE_CXX_FLAGS="-fexceptions $map" >/dev/null
 NODE_PATH=/usr/share/nodejs cmake --build "$work/web" -j "$jobs" --target varnel
+cp THIRD-PARTY-NOTICES.txt "$work/web/web/"
 tar --sort=name --mtime="@$SOURCE_DATE_EPOCH" --owner=0 --group=0 --numeric-owner \
     --transform "s,^web,varnel-$version-web," -C "$work/web" -cf - web | gzip -9 -n > "$dist/varnel-$version-web.tar.gz"
 

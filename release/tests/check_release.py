@@ -19,6 +19,9 @@ import time
 import zipfile
 
 failures = []
+source = os.path.join(os.path.dirname(__file__), "..", "..")
+notices = open(os.path.join(source, "THIRD-PARTY-NOTICES.txt"), "rb").read()
+notices_crlf = notices.replace(b"\n", b"\r\n")
 
 
 def check(ok, what):
@@ -31,16 +34,13 @@ def run(*command, **options):
     return subprocess.run(command, capture_output=True, text=True, **options)
 
 
-def hardened(deb, work):
+def hardened(program):
     """hardening-check on the packaged program; any "no" fails. Control-flow
     protection is asked for only where Debian's flags give it: before dpkg
     1.22 they do not, and that system's start-up files carry no such mark."""
-    unpacked = os.path.join(work, "deb")
-    run("rm", "-rf", unpacked)
-    run("dpkg-deb", "-x", deb, unpacked)
     flags = run("dpkg-buildflags", "--get", "CXXFLAGS", env=dict(os.environ, DEB_BUILD_MAINT_OPTIONS="hardening=+all"))
     options = [] if "-fcf-protection" in flags.stdout else ["--nocfprotection"]
-    verdict = run("hardening-check", *options, os.path.join(unpacked, "usr", "games", "varnel"))
+    verdict = run("hardening-check", *options, program)
     print(verdict.stdout, end="")
     missing = [line.strip() for line in verdict.stdout.splitlines() if ": no" in line and "(ignored)" not in line]
     check(verdict.returncode == 0 and not missing, f"hardening-check finds no protection missing {missing}")
@@ -48,7 +48,10 @@ def hardened(deb, work):
 
 def debian_package(dist, version, work):
     deb = os.path.join(dist, f"varnel_{version}_amd64.deb")
-    hardened(deb, work)
+    unpacked = os.path.join(work, "deb")
+    run("rm", "-rf", unpacked)
+    run("dpkg-deb", "-x", deb, unpacked)
+    hardened(os.path.join(unpacked, "usr", "games", "varnel"))
     field = lambda name: run("dpkg-deb", "-f", deb, name).stdout.strip()
     check(field("Package") == "varnel" and field("Version") == f"{version}-1", "package name and version")
     check(field("Section") == "games" and field("Architecture") == "amd64", "section and architecture")
@@ -61,6 +64,11 @@ def debian_package(dist, version, work):
                  "./usr/share/doc/varnel/copyright", "./usr/share/doc/varnel/changelog.Debian.gz"):
         check(f" {path}\n" in listing, f"the package holds {path}")
     check(" root/root " in listing and all(" root/root " in line for line in listing.splitlines()), "owned by root")
+    copyright_file = open(os.path.join(unpacked, "usr", "share", "doc", "varnel", "copyright"), "rb").read()
+    # All but the licence texts at the end, which Debian keeps in common-licenses.
+    listed = notices.split(b"\nThe Apache License, version 2.0")[0]
+    check(all(b" " + line in copyright_file for line in listed.splitlines() if line),
+          "the package's copyright carries THIRD-PARTY-NOTICES.txt")
     verdict = run("lintian", "--fail-on", "error,warning", deb)
     told = [line for line in verdict.stdout.splitlines() if line[:2] in ("E:", "W:")]
     check(verdict.returncode == 0 and not told, f"lintian: no error, no warning {told}")
@@ -69,7 +77,9 @@ def debian_package(dist, version, work):
 def windows_zip(dist, version):
     with zipfile.ZipFile(os.path.join(dist, f"varnel-{version}-win32.zip")) as z:
         names = sorted(z.namelist())
-        check(names == ["LICENSE.txt", "README.txt", "varnel.exe"], f"the zip holds exactly {names}")
+        check(names == ["LICENSE.txt", "README.txt", "THIRD-PARTY-NOTICES.txt", "varnel.exe"],
+              f"the zip holds exactly {names}")
+        check(z.read("THIRD-PARTY-NOTICES.txt") == notices_crlf, "the zip's THIRD-PARTY-NOTICES.txt is the source's")
         exe = z.read("varnel.exe")
         hardened_exe(exe)
         return exe
@@ -105,7 +115,7 @@ def next_release(work, version):
     sources with only the version changed; its version and its folder."""
     tree = os.path.join(work, "next")
     run("rm", "-rf", tree)
-    run("git", "clone", "-q", "--no-local", os.path.join(os.path.dirname(__file__), "..", ".."), tree)
+    run("git", "clone", "-q", "--no-local", source, tree)
     major, minor, patch = version.split(".")
     following = f"{major}.{minor}.{int(patch) + 1}"
     cmake = os.path.join(tree, "CMakeLists.txt")
@@ -176,6 +186,10 @@ def installer(dist, version, work, exe):
     check(len(programs) == 1, f"varnel.exe under Program Files {programs}")
     if programs:
         check(open(programs[0], "rb").read() == exe, "the installed program is the released one, byte for byte")
+        beside = os.path.dirname(programs[0])
+        check(os.path.isfile(os.path.join(beside, "LICENSE.txt")) and
+              open(os.path.join(beside, "THIRD-PARTY-NOTICES.txt"), "rb").read() == notices_crlf,
+              "LICENSE.txt and THIRD-PARTY-NOTICES.txt are installed beside it")
     shortcuts = [f for f in files if f.endswith("Varnel.lnk") and "Start Menu" in f]
     check(len(shortcuts) == 1, f"a Start-menu shortcut {shortcuts}")
     target = shortcut_target(open(shortcuts[0], "rb").read()) if shortcuts else ""
@@ -241,8 +255,11 @@ def web_archive(dist, version):
         members = tar.getmembers()
         top = f"varnel-{version}-web"
         names = [m.name for m in members]
-        expected = [top] + [f"{top}/{f}" for f in ("favicon.ico", "index.html", "page.js", "varnel.js", "varnel.wasm")]
+        expected = [top] + [f"{top}/{f}" for f in ("THIRD-PARTY-NOTICES.txt", "favicon.ico", "index.html", "page.js",
+                                                  "varnel.js", "varnel.wasm")]
         check(names == expected, f"the web archive holds {names}")
+        check(tar.extractfile(f"{top}/THIRD-PARTY-NOTICES.txt").read() == notices,
+              "its THIRD-PARTY-NOTICES.txt is the source's")
         check(all(m.uid == 0 and m.gid == 0 for m in members), "its members are owned by root")
 
 
@@ -254,7 +271,7 @@ def sums(dist):
 
 
 def readme_names_them(dist):
-    readme = open(os.path.join(os.path.dirname(__file__), "..", "..", "README.md")).read()
+    readme = open(os.path.join(source, "README.md")).read()
     for name in sorted(os.listdir(dist)):
         check(name in readme, f"the README's Install section names {name}")
 
