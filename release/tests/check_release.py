@@ -205,10 +205,10 @@ def installer(dist, version, work, exe):
     icons = [line.split("REG_SZ")[1].strip() for line in products.splitlines() if "ProductIcon" in line]
     icon = os.path.join(drive, *icons[0][3:].split("\\")) if icons else ""
     check(bool(icon) and open(icon, "rb").read(4) == b"\0\0\1\0", f"Add/Remove Programs icon {icons}")
-    if runs32 and target:
-        window_opens(wine, target, env)
-    else:
+    if not runs32:
         print("note the installed program is not started: this kernel runs no 32-bit programs")
+    elif target:
+        window_opens(wine, target, env)
 
     # The next version replaces this one: one entry, the new program.
     following, next_dist = next_release(work, version)
