@@ -11,7 +11,20 @@ set(VARNEL_DEBIAN_REVISION 1)
 string(TIMESTAMP VARNEL_CHANGELOG_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
 configure_file(${linux}/varnel.6.in ${generated}/varnel.6 @ONLY)
 configure_file(${linux}/changelog.Debian.in ${generated}/changelog.Debian @ONLY)
-configure_file(${linux}/copyright.in ${generated}/copyright COPYONLY)
+# The copyright file carries the third-party notices, as a comment of its
+# Files paragraph: each line indented, each empty line a lone dot. The
+# licence texts at their end are the system's own in /usr/share/common-licenses,
+# named there instead, as Debian asks.
+set(notices_file ${CMAKE_SOURCE_DIR}/THIRD-PARTY-NOTICES.txt)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${notices_file})
+file(READ ${notices_file} notices)
+string(FIND "${notices}" "\nThe Apache License, version 2.0" texts)
+string(SUBSTRING "${notices}" 0 ${texts} notices)
+string(APPEND notices "\nThe Apache License, version 2.0, and the GNU General Public License,"
+       "\nversion 3, are in /usr/share/common-licenses/Apache-2.0 and GPL-3.")
+string(REPLACE "\n" "\n " notices " ${notices}")
+string(REPLACE "\n \n" "\n .\n" VARNEL_THIRD_PARTY_NOTICES "${notices}")
+configure_file(${linux}/copyright.in ${generated}/copyright @ONLY)
 
 find_program(GZIP gzip REQUIRED)
 add_custom_command(OUTPUT ${generated}/varnel.6.gz ${generated}/changelog.Debian.gz

@@ -19,6 +19,16 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
+# Hardened as Windows expects of a program: address-space layout
+# randomisation (with the 64-bit address space where there is one), no code
+# run from data, and the stack protector, whose support code links in
+# statically and so needs no DLL beyond the system's.
+add_compile_options(-fstack-protector-strong)
+add_link_options(-fstack-protector-strong -Wl,--dynamicbase,--nxcompat)
+if(VARNEL_MINGW_ARCH STREQUAL "x86_64")
+    add_link_options(-Wl,--high-entropy-va)
+endif()
+
 # The tests run the programs under Wine: Debian's wine runs 32-bit programs,
 # its wine64 loader 64-bit ones.
 if(VARNEL_MINGW_ARCH STREQUAL "x86_64")

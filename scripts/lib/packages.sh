@@ -45,7 +45,7 @@ web_test_packages=(chromium chromium-driver python3-selenium python3-pil)
 
 # What makes the release files and checks them.
 release_packages=(g++-mingw-w64-i686 binutils-mingw-w64-i686 dpkg-dev lintian zip wixl msitools faketime
-    strip-nondeterminism)
+    strip-nondeterminism devscripts osslsigncode gnupg openssl x11-utils git)
 
 # What cross-builds the Windows program and runs it under Wine.
 windows_packages=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32 xvfb xauth)

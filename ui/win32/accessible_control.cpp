@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "accessible_control.h"
 
+#include "system_libraries.h"
+
 #include <oleacc.h>
 
 namespace varnel::win32 {
@@ -14,9 +16,17 @@ struct Libraries {
     using CreateStd = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
     using Lresult = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
     using AllocString = BSTR(WINAPI*)(const OLECHAR*);
+    using LoadTypeLibrary = HRESULT(WINAPI*)(LPCOLESTR, REGKIND, ITypeLib**);
+    using DispatchNames = HRESULT(WINAPI*)(ITypeInfo*, OLECHAR**, UINT, DISPID*);
+    using Dispatch = HRESULT(WINAPI*)(void*, ITypeInfo*, DISPID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*);
     CreateStd createStdAccessibleObject = nullptr;
     Lresult lresultFromObject = nullptr;
     AllocString sysAllocString = nullptr;
+    DispatchNames dispGetIDsOfNames = nullptr;
+    Dispatch dispInvoke = nullptr;
+    // IAccessible's description from oleacc's type library, by which a
+    // client's IDispatch calls reach this program's own methods.
+    ITypeInfo* accessibleType = nullptr;
 };
 
 template <typename Function> Function find(HMODULE library, const char* name)
@@ -28,14 +38,25 @@ const Libraries* libraries()
 {
     static const Libraries found = [] {
         Libraries l;
-        HMODULE oleacc = LoadLibraryW(L"oleacc.dll");
-        HMODULE oleaut = LoadLibraryW(L"oleaut32.dll");
+        HMODULE oleacc = loadSystemLibrary(L"oleacc.dll");
+        HMODULE oleaut = loadSystemLibrary(L"oleaut32.dll");
         l.createStdAccessibleObject = find<Libraries::CreateStd>(oleacc, "CreateStdAccessibleObject");
         l.lresultFromObject = find<Libraries::Lresult>(oleacc, "LresultFromObject");
         l.sysAllocString = find<Libraries::AllocString>(oleaut, "SysAllocString");
+        l.dispGetIDsOfNames = find<Libraries::DispatchNames>(oleaut, "DispGetIDsOfNames");
+        l.dispInvoke = find<Libraries::Dispatch>(oleaut, "DispInvoke");
+        const auto loadTypeLibrary = find<Libraries::LoadTypeLibrary>(oleaut, "LoadTypeLibEx");
+        wchar_t path[MAX_PATH];
+        ITypeLib* types = nullptr;
+        if (loadTypeLibrary && oleacc && GetModuleFileNameW(oleacc, path, MAX_PATH) < MAX_PATH &&
+            SUCCEEDED(loadTypeLibrary(path, REGKIND_NONE, &types))) {
+            types->GetTypeInfoOfGuid(__uuidof(IAccessible), &l.accessibleType);
+            types->Release();
+        }
         return l;
     }();
-    const bool complete = found.createStdAccessibleObject && found.lresultFromObject && found.sysAllocString;
+    const bool complete = found.createStdAccessibleObject && found.lresultFromObject && found.sysAllocString &&
+                          found.dispGetIDsOfNames && found.dispInvoke && found.accessibleType;
     return complete ? &found : nullptr;
 }
 
@@ -76,19 +97,35 @@ public:
         return static_cast<ULONG>(left);
     }
 
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override { return standard_->GetTypeInfoCount(count); }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override
+    // IDispatch runs this object's own IAccessible methods, so that a client
+    // asking by name or number hears the same words as one asking directly.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override
     {
-        return standard_->GetTypeInfo(index, locale, info);
+        if (!count)
+            return E_INVALIDARG;
+        *count = 1;
+        return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID id, LPOLESTR* names, UINT count, LCID locale, DISPID* ids) override
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID, ITypeInfo** info) override
     {
-        return standard_->GetIDsOfNames(id, names, count, locale, ids);
+        if (!info)
+            return E_INVALIDARG;
+        *info = nullptr;
+        if (index != 0)
+            return DISP_E_BADINDEX;
+        *info = libraries()->accessibleType;
+        (*info)->AddRef();
+        return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID id, LCID locale, WORD flags, DISPPARAMS* params,
-                                     VARIANT* result, EXCEPINFO* exception, UINT* argument) override
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override
     {
-        return standard_->Invoke(member, id, locale, flags, params, result, exception, argument);
+        return libraries()->dispGetIDsOfNames(libraries()->accessibleType, names, count, ids);
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
+                                     EXCEPINFO* exception, UINT* argument) override
+    {
+        return libraries()->dispInvoke(static_cast<IAccessible*>(this), libraries()->accessibleType, member, flags,
+                                       params, result, exception, argument);
     }
 
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override
@@ -205,7 +242,9 @@ LRESULT answerAccessibleObject(HWND control, WPARAM wParam, LPARAM lParam, Speak
     auto* spoken = new SpokenAccessible(standard, control, speaker);
     const LRESULT answer = l->lresultFromObject(__uuidof(IAccessible), wParam, spoken);
     spoken->Release(); // the answer holds its own reference
-    return answer;
+    // A failure is an error code, never an answer: the system's default
+    // answer stands instead.
+    return answer > 0 ? answer : 0;
 }
 
 } // namespace varnel::win32

@@ -78,7 +78,10 @@ void programIsA32BitGuiExecutableOfSystemDlls()
     const PeFile pe = readPe(readFile(programFilePath()));
     checkEqual(pe.machine, std::uint32_t{IMAGE_FILE_MACHINE_I386}, "machine");
     checkEqual(pe.subsystem, std::uint32_t{IMAGE_SUBSYSTEM_WINDOWS_GUI}, "subsystem");
-    const std::vector<std::string> system{"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll"};
+    // advapi32.dll gives the stack protector its random guard value, ole32.dll
+    // the COM apartment.
+    const std::vector<std::string> system{"kernel32.dll", "user32.dll",   "gdi32.dll",
+                                          "msvcrt.dll",   "advapi32.dll", "ole32.dll"};
     check(!pe.imports.empty(), "the program imports something");
     std::string all;
     for (const std::string& dll : pe.imports) {

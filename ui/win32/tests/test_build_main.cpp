@@ -5,20 +5,30 @@
 //   broken-square  square Label5 has lost its window, so that reading or
 //                  setting its colour fails as the system reports it
 //   dpi-192        the window is told that it moved to a screen of 192 dpi
+//   without-ime    the program, in a thread with its IME disabled (which
+//                  otherwise sets COM up on the side)
+//   without-ime-or-com  the window alone, with no COM apartment either
 #include "ui/form1.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/form1_window.h"
 #include "ui/win32/message_loop.h"
+#include "ui/win32/program.h"
 
 #include <windows.h>
+
+#include <imm.h>
 
 #include <string_view>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int)
 {
     using namespace varnel;
-    win32::Form1Window window(instance);
     const std::wstring_view mode = commandLine;
+    if (mode.starts_with(L"without-ime"))
+        ImmDisableIME(0);
+    if (mode == L"without-ime")
+        return win32::runProgram(instance);
+    win32::Form1Window window(instance);
     if (mode == L"broken-square") {
         DestroyWindow(window.control("Label5"));
     } else if (mode == L"dpi-192") {
@@ -34,7 +44,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int)
         RECT suggested;
         GetWindowRect(main, &suggested);
         SendMessageW(main, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-    } else {
+    } else if (mode != L"without-ime-or-com") {
         return 2;
     }
     return win32::runMessageLoop(window);

@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: MIT
+#include "program.h"
+
+#include "com_apartment.h"
+#include "form1_window.h"
+#include "message_loop.h"
+#include "system_libraries.h"
+#include "text.h"
+
+#include <stdexcept>
+
+namespace varnel::win32 {
+
+int runProgram(HINSTANCE instance)
+{
+    loadDllsFromTheSystemOnly();
+    try {
+        const ComApartment apartment;
+        Form1Window window(instance);
+        return runMessageLoop(window);
+    } catch (const std::exception& failure) {
+        MessageBoxW(nullptr, widen(failure.what()).c_str(), L"varnel", MB_OK | MB_ICONERROR);
+        return 1;
+    }
+}
+
+} // namespace varnel::win32
