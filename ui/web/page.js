@@ -49,6 +49,63 @@ const VarnelPage = (() => {
             event.preventDefault();
     }
 
+    const made = (tag, className, text) => {
+        const element = document.createElement(tag);
+        element.className = className;
+        element.textContent = text;
+        return element;
+    };
+
+    // A modal box: nothing else on the page reacts while it is open, and
+    // the keyboard stays with it. Enter, Space, Escape or OK close it.
+    function openBox(title, text, closed) {
+        const returnFocus = document.activeElement;
+        const shield = made('div', 'shield', '');
+        const box = made('div', 'box', '');
+        const heading = made('div', 'title', title);
+        heading.id = 'box-title';
+        const message = made('p', 'text', text);
+        message.id = 'box-text';
+        const ok = made('button', 'ok', 'OK');
+        ok.type = 'button';
+        box.append(heading, message, ok);
+        box.setAttribute('role', 'alertdialog');
+        box.setAttribute('aria-modal', 'true');
+        box.setAttribute('aria-labelledby', 'box-title');
+        box.setAttribute('aria-describedby', 'box-text');
+
+        const keys = (event) => {
+            event.stopPropagation();
+            if (event.key === 'Tab')
+                event.preventDefault();
+            else if (event.key === 'Enter' || event.key === 'Escape' || event.key === ' ') {
+                event.preventDefault();
+                if (!event.repeat)
+                    close();
+            }
+        };
+        const keepFocus = (event) => {
+            if (event.target !== ok) {
+                event.preventDefault();
+                ok.focus();
+            }
+        };
+        function close() {
+            document.removeEventListener('keydown', keys, true);
+            shield.remove();
+            box.remove();
+            if (returnFocus && document.contains(returnFocus))
+                returnFocus.focus();
+            closed();
+        }
+        ok.addEventListener('click', close);
+        shield.addEventListener('mousedown', keepFocus);
+        box.addEventListener('mousedown', keepFocus);
+        document.addEventListener('keydown', keys, true);
+        document.body.append(shield, box);
+        ok.focus();
+    }
+
     return {
         makeControl(index, name, isSquare, caption, spoken, left, top, width, height, tabIndex) {
             const element = document.createElement(isSquare ? 'div' : 'button');
@@ -87,13 +144,22 @@ const VarnelPage = (() => {
             return 1;
         },
 
+        // A button that is gone keeps no description: nothing to tell.
         describe(name, description) {
-            document.getElementById(name).setAttribute('aria-description', description);
+            const element = document.getElementById(name);
+            if (element)
+                element.setAttribute('aria-description', description);
         },
 
         ready() {
             buttons = buttons.filter(Boolean);
             document.addEventListener('keydown', moveFocus);
+            // A press off the buttons (a square, an empty cell, the
+            // background) changes nothing, the focus included.
+            document.addEventListener('mousedown', (event) => {
+                if (!event.target.closest('button, a'))
+                    event.preventDefault();
+            });
             buttons[0].focus();
         },
 
@@ -101,50 +167,14 @@ const VarnelPage = (() => {
         // the keyboard stays with it. Enter, Space, Escape or OK close it.
         showBox(title, text) {
             return new Promise((resolve) => {
-                const returnFocus = document.activeElement;
-                const shield = document.createElement('div');
-                shield.className = 'shield';
-                const box = document.createElement('div');
-                box.className = 'box';
-                box.setAttribute('role', 'alertdialog');
-                box.setAttribute('aria-modal', 'true');
-                box.innerHTML = '<div class="title" id="box-title"></div><p id="box-text"></p><button type="button">OK</button>';
-                box.setAttribute('aria-labelledby', 'box-title');
-                box.setAttribute('aria-describedby', 'box-text');
-                box.querySelector('.title').textContent = title;
-                box.querySelector('p').textContent = text;
-                const ok = box.querySelector('button');
-
-                const keys = (event) => {
-                    event.stopPropagation();
-                    if (event.key === 'Tab')
-                        event.preventDefault();
-                    else if (event.key === 'Enter' || event.key === 'Escape' || event.key === ' ') {
-                        event.preventDefault();
-                        if (!event.repeat)
-                            close();
-                    }
-                };
-                const keepFocus = (event) => {
-                    if (event.target !== ok) {
-                        event.preventDefault();
-                        ok.focus();
-                    }
-                };
-                function close() {
-                    document.removeEventListener('keydown', keys, true);
-                    shield.remove();
-                    box.remove();
-                    if (returnFocus && document.contains(returnFocus))
-                        returnFocus.focus();
+                // Whatever goes wrong here, the handler waiting on the box
+                // goes on: the page never freezes with a click half run.
+                try {
+                    openBox(title, text, resolve);
+                } catch (error) {
+                    console.error(error);
                     resolve();
                 }
-                ok.addEventListener('click', close);
-                shield.addEventListener('mousedown', keepFocus);
-                box.addEventListener('mousedown', keepFocus);
-                document.addEventListener('keydown', keys, true);
-                document.body.append(shield, box);
-                ok.focus();
             });
         },
 
@@ -152,7 +182,10 @@ const VarnelPage = (() => {
         end() {
             ended = true;
             board.remove();
-            document.getElementById('ended').hidden = false;
+            document.getElementById('changes').textContent = '';
+            const message = document.getElementById('ended');
+            message.hidden = false;
+            message.querySelector('a').focus();
         },
     };
 })();

@@ -93,6 +93,7 @@ class Page:
                      "--force-device-scale-factor=1",
                      f"--user-data-dir={self.profile.name}"):
             options.add_argument(flag)
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         self.driver.set_window_size(640, 480)
 
@@ -103,6 +104,10 @@ class Page:
     def open(self):
         self.driver.get(self.url)
         WebDriverWait(self.driver, 20).until(lambda d: self.focus() == "Command1")
+
+    def errors(self):
+        """The errors in the browser's console since the last call."""
+        return [e["message"] for e in self.driver.get_log("browser") if e["level"] == "SEVERE"]
 
     def js(self, script, *args):
         return self.driver.execute_script(script, *args)
@@ -192,6 +197,7 @@ def layout_and_stacking(page, solver):
     for x, y in ((33, 33), (5, 5), (86, 86), (66, 18), (26, 33)):  # squares, empty cells, strips
         page.click_at(x, y)
     check(page.board() == before and not page.box(), "clicks off the buttons do nothing")
+    check(page.focus() == "Command6", f"clicks off the buttons moved the focus to {page.focus()}")
     page.click_at(105, 60)
     check(page.ended(), "the strip over Command7 pressed END")
 
@@ -253,6 +259,9 @@ def end_button(page, solver):
     page.click("Command3")
     page.click("END")
     check(page.ended() and not page.box(), "END ends the game at once, with no box")
+    told = page.js("return [document.activeElement.textContent, document.getElementById('ended').getAttribute('role'),"
+                   " document.getElementById('changes').textContent]")
+    check(told == ["Play again", "status", ""], f"the end is told as {told}")
     page.click_at(33, 5)
     check(page.ended() and not page.box(), "nothing answers after the end")
 
@@ -261,11 +270,26 @@ def unreadable_square(page, solver):
     page.open()
     page.js("document.getElementById('Label5').remove()")
     page.click("Command16")
+    page.expected_error = "varnel: Reading the colour of square Label5"
     expect_box(page, "Varnel has to stop.\n\nReading the colour of square Label5 failed with error 0: "
                      "the square's element is no longer on the page")
     check(page.board()[6] == GREEN, "the move stopped before its first write")
     page.keys(Keys.ENTER)
     WebDriverWait(page.driver, 5).until(lambda d: page.ended())
+
+
+def missing_button(page, solver):
+    page.open()
+    page.js("document.getElementById('Command2').remove()")
+    page.click("Command1")
+    check(page.board()[1] == RED, "a move with another button gone")
+
+
+def forced_colours(page, solver):
+    page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [{"name": "forced-colors", "value": "active"}]})
+    page.open()
+    check(page.board() == START, "the squares keep their colours in forced colours")
+    page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
 
 
 def accessibility_tree(page, solver):
@@ -304,7 +328,7 @@ def stores_nothing(page, solver):
 
 
 CASES = [layout_and_stacking, keyboard, blocked_box_is_modal, winning_game, end_button, unreadable_square,
-         accessibility_tree, stores_nothing]
+         missing_button, forced_colours, accessibility_tree, stores_nothing]
 
 
 def main():
@@ -318,7 +342,10 @@ def main():
             if wanted and case.__name__ not in wanted:
                 continue
             try:
+                page.expected_error = None
                 case(page, solver)
+                errors = [e for e in page.errors() if not (page.expected_error and page.expected_error in e)]
+                check(not errors, f"errors in the console: {errors}")
                 print(f"PASS {case.__name__}")
                 passed += 1
             except Exception as error:
