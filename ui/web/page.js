@@ -7,6 +7,33 @@
 
 const VarnelPage = (() => {
     const board = document.getElementById('board');
+    const starting = document.getElementById('starting');
+    let failed = false;
+
+    // The page says it is loading until the program is ready, and if the
+    // program cannot start, why and what the player can do: never a blank
+    // page. The first reason found is the one told.
+    function cannotStart(words) {
+        if (failed)
+            return;
+        failed = true;
+        board.remove();
+        starting.textContent = words;
+        starting.hidden = false;
+    }
+    starting.hidden = false;
+    if (location.protocol === 'file:')
+        cannotStart('Serve this folder from a web server; it cannot run from a file. For example, run '
+                    + '"python3 -m http.server" in the folder and open http://127.0.0.1:8000/.');
+    else if (typeof WebAssembly !== 'object')
+        cannotStart('Varnel needs JavaScript and WebAssembly, and this browser has no WebAssembly. '
+                    + 'Open the page in a browser that has it.');
+    const broken = (what) => cannotStart(`Varnel could not start: ${what}. Load the page again; if that does not `
+                                         + 'help, unpack the page\'s folder again, with all its files.');
+    window.addEventListener('error', (event) => {
+        if (event.target instanceof HTMLScriptElement)
+            broken(`${event.target.src} did not load`);
+    }, true);
     let buttons = []; // by tab index, then in tab order
     let running = false; // a click's handler has not finished: no other starts
     let ended = false;
@@ -107,6 +134,9 @@ const VarnelPage = (() => {
     }
 
     return {
+        // What the program is told when it cannot go on starting.
+        broken,
+
         makeControl(index, name, isSquare, caption, spoken, left, top, width, height, tabIndex) {
             const element = document.createElement(isSquare ? 'div' : 'button');
             element.id = name;
@@ -152,6 +182,7 @@ const VarnelPage = (() => {
         },
 
         ready() {
+            starting.hidden = true;
             buttons = buttons.filter(Boolean);
             document.addEventListener('keydown', moveFocus);
             // A press off the buttons (a square, an empty cell, the
@@ -189,3 +220,6 @@ const VarnelPage = (() => {
         },
     };
 })();
+
+// The program's settings: how it tells the page that it could not start.
+var Module = {onAbort: (what) => VarnelPage.broken(what)};

@@ -13,6 +13,7 @@ drive the page, served here on 127.0.0.1.
 import functools
 import http.server
 import io
+import os
 import subprocess
 import sys
 import tempfile
@@ -30,7 +31,14 @@ from selenium.webdriver.support.ui import WebDriverWait
 GREY, GREEN, RED, BLUE = (192, 192, 192), (128, 255, 128), (255, 128, 128), (0, 0, 255)
 BLOCKED = "You cannot move the column if the head is red."
 SUCCESS = "Amazingly, you have succeeded. Bravo!!"
-PAGE_FILES = {"/", "/index.html", "/page.js", "/varnel.js", "/varnel.wasm", "/favicon.ico"}
+PAGE_FILES = {"/", "/index.html", "/page.js", "/varnel.css", "/varnel.js", "/varnel.wasm", "/favicon.ico",
+              "/test-watch.js"}
+# Served into the page ahead of its own files: collects what its policy refused.
+WATCH = b"""<script src="/test-watch.js"></script>"""
+WATCH_SCRIPT = (b"window.violations = []; document.addEventListener('securitypolicyviolation', "
+                b"(e) => violations.push(`${e.violatedDirective} ${e.blockedURI}`));")
+# The page served from here has no varnel.wasm.
+NO_WASM = "/without-wasm"
 
 # The buttons at 96 dots per inch, as the window places them.
 BUTTONS = {
@@ -75,7 +83,26 @@ def serve(folder, requests):
         extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, ".wasm": "application/wasm"}
 
         def log_message(self, *args):
-            requests.append(self.path)
+            requests.append(self.path.removeprefix(NO_WASM))
+
+        def do_GET(self):
+            path = self.path.removeprefix(NO_WASM)
+            if path == "/test-watch.js":
+                return self.reply(WATCH_SCRIPT, "text/javascript")
+            if path.endswith("/varnel.wasm") and self.path.startswith(NO_WASM):
+                return self.send_error(404)
+            if path in ("/", "/index.html"):
+                with open(f"{folder}/index.html", "rb") as page:
+                    return self.reply(page.read().replace(b"<head>", b"<head>" + WATCH, 1), "text/html")
+            self.path = path
+            super().do_GET()
+
+        def reply(self, body, kind):
+            self.send_response(200)
+            self.send_header("Content-Type", kind)
+            self.send_header("Content-Length", str(len(body)))
+            self.end_headers()
+            self.wfile.write(body)
 
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Handler, directory=folder))
     threading.Thread(target=server.serve_forever, daemon=True).start()
@@ -270,12 +297,26 @@ def unreadable_square(page, solver):
     page.open()
     page.js("document.getElementById('Label5').remove()")
     page.click("Command16")
-    page.expected_error = "varnel: Reading the colour of square Label5"
+    page.expected_errors = ("varnel: Reading the colour of square Label5",)
     expect_box(page, "Varnel has to stop.\n\nReading the colour of square Label5 failed with error 0: "
                      "the square's element is no longer on the page")
     check(page.board()[6] == GREEN, "the move stopped before its first write")
     page.keys(Keys.ENTER)
     WebDriverWait(page.driver, 5).until(lambda d: page.ended())
+
+
+def start_up_failures(page, solver):
+    page.expected_errors = ("varnel.wasm", "varnel.js")  # the failed fetches and the program's abort
+    told = lambda: page.js("return document.querySelector('.status:not([hidden])').textContent")
+    for url, words in ((f"{page.url}{NO_WASM[1:]}/", "Varnel could not start"),
+                       (f"file://{page.folder}/index.html", "Serve this folder from a web server; it cannot run")):
+        page.driver.get(url)
+        WebDriverWait(page.driver, 10).until(lambda d: told().startswith(words))
+    page.driver.execute_cdp_cmd("Emulation.setScriptExecutionDisabled", {"value": True})
+    page.driver.get(page.url)
+    told = page.driver.find_element("css selector", "body").text
+    page.driver.execute_cdp_cmd("Emulation.setScriptExecutionDisabled", {"value": False})
+    check(told.startswith("Varnel needs JavaScript and WebAssembly"), f"without JavaScript the page says {told!r}")
 
 
 def missing_button(page, solver):
@@ -328,7 +369,7 @@ def stores_nothing(page, solver):
 
 
 CASES = [layout_and_stacking, keyboard, blocked_box_is_modal, winning_game, end_button, unreadable_square,
-         missing_button, forced_colours, accessibility_tree, stores_nothing]
+         start_up_failures, missing_button, forced_colours, accessibility_tree, stores_nothing]
 
 
 def main():
@@ -336,15 +377,18 @@ def main():
     requests = []
     server = serve(folder, requests)
     page = Page(f"http://127.0.0.1:{server.server_address[1]}/")
+    page.folder = os.path.abspath(folder)
     passed = failed = 0
     try:
         for case in CASES:
             if wanted and case.__name__ not in wanted:
                 continue
             try:
-                page.expected_error = None
+                page.expected_errors = ()
                 case(page, solver)
-                errors = [e for e in page.errors() if not (page.expected_error and page.expected_error in e)]
+                violations = page.js("return window.violations || []")
+                check(not violations, f"the page's policy refused {violations}")
+                errors = [e for e in page.errors() if not any(words in e for words in page.expected_errors)]
                 check(not errors, f"errors in the console: {errors}")
                 print(f"PASS {case.__name__}")
                 passed += 1
