@@ -30,6 +30,43 @@ const VarnelPage = (() => {
                     + 'Open the page in a browser that has it.');
     const broken = (what) => cannotStart(`Varnel could not start: ${what}. Load the page again; if that does not `
                                          + 'help, unpack the page\'s folder again, with all its files.');
+
+    // On a phone (a coarse pointer) or in a viewport too narrow for it, the
+    // board fills the viewport but for a margin, scaled as a whole so that
+    // every control keeps its place, size and stacking relative to the rest;
+    // an open box is scaled alike and fits too. Otherwise the board keeps
+    // its size at 96 dots per inch, as on the desktop.
+    const margin = 8;
+    const coarse = matchMedia('(pointer: coarse)');
+    let openBoxElement = null;
+    let scale = 1;
+
+    function fit() {
+        const room = (width, height) => Math.min((innerWidth - 2 * margin) / width, (innerHeight - 2 * margin) / height);
+        const scaled = coarse.matches || innerWidth < board.offsetWidth + 2 * margin;
+        scale = scaled ? room(board.offsetWidth, board.offsetHeight) : 1;
+        const left = (innerWidth - board.offsetWidth * scale) / 2;
+        board.style.transform = scaled ? `translate(${left}px, ${margin}px) scale(${scale})` : '';
+        const box = openBoxElement;
+        if (!box)
+            return;
+        box.style.position = scaled ? 'fixed' : '';
+        box.style.minWidth = box.style.maxWidth = box.style.left = box.style.top = box.style.transform = '';
+        if (!scaled)
+            return;
+        // Narrower, so that the text wraps instead of leaving the screen.
+        const widest = (innerWidth - 2 * margin) / scale;
+        box.style.maxWidth = `${widest}px`;
+        box.style.minWidth = `${Math.min(box.offsetWidth, widest)}px`;
+        const boxScale = Math.min(scale, room(box.offsetWidth, box.offsetHeight));
+        box.style.left = `${(innerWidth - box.offsetWidth * boxScale) / 2}px`;
+        box.style.top = `${(innerHeight - box.offsetHeight * boxScale) / 2}px`;
+        box.style.transform = `scale(${boxScale})`;
+    }
+    addEventListener('resize', fit);
+    coarse.addEventListener('change', fit);
+    fit();
+
     window.addEventListener('error', (event) => {
         if (event.target instanceof HTMLScriptElement)
             broken(`${event.target.src} did not load`);
@@ -121,6 +158,7 @@ const VarnelPage = (() => {
             document.removeEventListener('keydown', keys, true);
             shield.remove();
             box.remove();
+            openBoxElement = null;
             if (returnFocus && document.contains(returnFocus))
                 returnFocus.focus();
             closed();
@@ -130,6 +168,8 @@ const VarnelPage = (() => {
         box.addEventListener('mousedown', keepFocus);
         document.addEventListener('keydown', keys, true);
         document.body.append(shield, box);
+        openBoxElement = box;
+        fit();
         ok.focus();
     }
 

@@ -326,6 +326,51 @@ def missing_button(page, solver):
     check(page.board()[1] == RED, "a move with another button gone")
 
 
+def phone(page, solver):
+    """A 360 x 640 touch screen, then turned on its side."""
+    cdp = lambda command, **args: page.driver.execute_cdp_cmd(command, args)
+    screen = lambda width, height: cdp("Emulation.setDeviceMetricsOverride", width=width, height=height,
+                                       deviceScaleFactor=1, mobile=True)
+    rect = lambda name: page.js(f"const r = document.getElementById('{name}').getBoundingClientRect();"
+                                "return [r.left, r.top, r.width, r.height]")
+
+    def tap(name):
+        left, top, width, height = rect(name)
+        cdp("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": left + width / 2, "y": top + height / 2}])
+        cdp("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+
+    screen(360, 640)
+    cdp("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
+    try:
+        page.open()
+        left, top, width, _ = rect("Command1")
+        scale = width / 13
+        check(scale * 13 >= 24, f"buttons of {scale * 13:.1f} px")
+        for name, expected in {**SQUARES, **BUTTONS}.items():
+            got = [(v - o) / scale for v, o in zip(rect(name), (left - 27 * scale, top, 0, 0))]
+            check(all(abs(g - e) < 0.01 for g, e in zip(got, expected)), f"{name} at {got} scaled")
+        tap("Command1")
+        tap("Command2")  # at once: not taken for a zoom
+        image = page.shot()
+        centre = lambda name: tuple(int(v + d / 2) for v, d in zip(rect(name)[:2], rect(name)[2:]))
+        check(image.getpixel(centre("Label1")) == image.getpixel(centre("Label2")) == RED, "two quick taps, two moves")
+        pressed, other = (image.getpixel((int(rect(n)[0]) + 3, int(rect(n)[1]) + 3)) for n in ("Command1", "Command3"))
+        check(pressed == other, f"a tapped button looks {pressed}, the others {other}")
+        tap("Command12")
+        tap("Command1")
+        page.wait_for_box()
+        box = page.js("const r = document.querySelector('.box').getBoundingClientRect();"
+                      "const ok = document.querySelector('.box button').getBoundingClientRect();"
+                      "return [r.left, r.top, r.right, r.bottom, ok.height]")
+        check(box[0] >= 0 and box[1] >= 0 and box[2] <= 360 and box[3] <= 640 and box[4] >= 24, f"the box at {box}")
+        screen(640, 360)  # the board grows to the new height
+        WebDriverWait(page.driver, 5).until(lambda d: rect("Command1")[2] > width
+                                            and rect("END")[1] + rect("END")[3] <= 360)
+    finally:
+        cdp("Emulation.setTouchEmulationEnabled", enabled=False)
+        cdp("Emulation.clearDeviceMetricsOverride")
+
+
 def forced_colours(page, solver):
     page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [{"name": "forced-colors", "value": "active"}]})
     page.open()
@@ -369,7 +414,7 @@ def stores_nothing(page, solver):
 
 
 CASES = [layout_and_stacking, keyboard, blocked_box_is_modal, winning_game, end_button, unreadable_square,
-         start_up_failures, missing_button, forced_colours, accessibility_tree, stores_nothing]
+         start_up_failures, missing_button, phone, forced_colours, accessibility_tree, stores_nothing]
 
 
 def main():
