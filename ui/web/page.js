@@ -83,6 +83,26 @@ const VarnelPage = (() => {
         return element && element.classList.contains('square') && board.contains(element) ? element : null;
     };
 
+    // Clicks on the page's buttons before the program is ready wait here, to
+    // be played in order once it is.
+    const early = [];
+    const controlIndex = new Map(); // a button's place in the window's table
+    let started = false;
+    board.addEventListener('click', (event) => {
+        const button = event.target.closest('button');
+        if (button && started)
+            click(controlIndex.get(button));
+        else if (button)
+            early.push(button);
+    });
+    board.addEventListener('keydown', dropRepeats);
+
+    async function playEarlyClicks() {
+        started = true;
+        for (const button of early.splice(0))
+            await click(controlIndex.get(button));
+    }
+
     async function click(index) {
         if (running || ended)
             return;
@@ -177,8 +197,11 @@ const VarnelPage = (() => {
         // What the program is told when it cannot go on starting.
         broken,
 
+        // The page comes with the controls in their places; the program
+        // takes them over, and makes any that are missing.
         makeControl(index, name, isSquare, caption, spoken, left, top, width, height, tabIndex) {
-            const element = document.createElement(isSquare ? 'div' : 'button');
+            const found = document.getElementById(name);
+            const element = found && board.contains(found) ? found : document.createElement(isSquare ? 'div' : 'button');
             element.id = name;
             element.className = isSquare ? 'square' : 'control';
             element.textContent = caption;
@@ -188,11 +211,11 @@ const VarnelPage = (() => {
             Object.assign(element.style, {left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px`});
             if (!isSquare) {
                 element.type = 'button';
-                element.addEventListener('click', () => click(index));
-                element.addEventListener('keydown', dropRepeats);
+                controlIndex.set(element, index);
                 buttons[tabIndex] = element;
             }
-            board.appendChild(element);
+            if (element !== found)
+                board.appendChild(element);
         },
 
         colour(name) {
@@ -223,6 +246,8 @@ const VarnelPage = (() => {
 
         ready() {
             starting.hidden = true;
+            // After the program's start-up has returned, so that it can take clicks.
+            Promise.resolve().then(playEarlyClicks);
             buttons = buttons.filter(Boolean);
             document.addEventListener('keydown', moveFocus);
             // A press off the buttons (a square, an empty cell, the

@@ -18,6 +18,7 @@ import subprocess
 import sys
 import tempfile
 import threading
+import time
 import traceback
 
 from PIL import Image
@@ -37,8 +38,9 @@ PAGE_FILES = {"/", "/index.html", "/page.js", "/varnel.css", "/varnel.js", "/var
 WATCH = b"""<script src="/test-watch.js"></script>"""
 WATCH_SCRIPT = (b"window.violations = []; document.addEventListener('securitypolicyviolation', "
                 b"(e) => violations.push(`${e.violatedDirective} ${e.blockedURI}`));")
-# The page served from here has no varnel.wasm.
-NO_WASM = "/without-wasm"
+# The page served from here has no varnel.wasm, or has it only after a while.
+NO_WASM, SLOW_WASM = "/without-wasm", "/slow-wasm"
+strip = lambda path: path.removeprefix(NO_WASM).removeprefix(SLOW_WASM)
 
 # The buttons at 96 dots per inch, as the window places them.
 BUTTONS = {
@@ -83,14 +85,16 @@ def serve(folder, requests):
         extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, ".wasm": "application/wasm"}
 
         def log_message(self, *args):
-            requests.append(self.path.removeprefix(NO_WASM))
+            requests.append(strip(self.path))
 
         def do_GET(self):
-            path = self.path.removeprefix(NO_WASM)
+            path = strip(self.path)
             if path == "/test-watch.js":
                 return self.reply(WATCH_SCRIPT, "text/javascript")
             if path.endswith("/varnel.wasm") and self.path.startswith(NO_WASM):
                 return self.send_error(404)
+            if path.endswith("/varnel.wasm") and self.path.startswith(SLOW_WASM):
+                time.sleep(2)
             if path in ("/", "/index.html"):
                 with open(f"{folder}/index.html", "rb") as page:
                     return self.reply(page.read().replace(b"<head>", b"<head>" + WATCH, 1), "text/html")
@@ -121,6 +125,7 @@ class Page:
                      f"--user-data-dir={self.profile.name}"):
             options.add_argument(flag)
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+        options.page_load_strategy = "eager"  # the page can be used before its program has loaded
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         self.driver.set_window_size(640, 480)
 
@@ -315,8 +320,19 @@ def start_up_failures(page, solver):
     page.driver.execute_cdp_cmd("Emulation.setScriptExecutionDisabled", {"value": True})
     page.driver.get(page.url)
     told = page.driver.find_element("css selector", "body").text
+    board = page.board()
     page.driver.execute_cdp_cmd("Emulation.setScriptExecutionDisabled", {"value": False})
-    check(told.startswith("Varnel needs JavaScript and WebAssembly"), f"without JavaScript the page says {told!r}")
+    check("Varnel needs JavaScript and WebAssembly" in told, f"without JavaScript the page says {told!r}")
+    check(board == START, "the page itself shows the start position")
+
+
+def clicks_before_start(page, solver):
+    page.driver.get(f"{page.url}{SLOW_WASM[1:]}/")
+    check(page.focus() == "Command1" and page.js("return !!window.Module.calledRun") is False, "the program not ready")
+    page.click("Command1")
+    page.click("Command12")
+    WebDriverWait(page.driver, 10).until(lambda d: page.js("return document.getElementById('starting').hidden"))
+    check(page.board() == {**START, 6: RED} and not page.box(), "the two early clicks played once each, in order")
 
 
 def missing_button(page, solver):
@@ -414,7 +430,7 @@ def stores_nothing(page, solver):
 
 
 CASES = [layout_and_stacking, keyboard, blocked_box_is_modal, winning_game, end_button, unreadable_square,
-         start_up_failures, missing_button, phone, forced_colours, accessibility_tree, stores_nothing]
+         start_up_failures, clicks_before_start, missing_button, phone, forced_colours, accessibility_tree, stores_nothing]
 
 
 def main():
@@ -430,6 +446,7 @@ def main():
                 continue
             try:
                 page.expected_errors = ()
+                page.errors()  # what is left from the case before
                 case(page, solver)
                 violations = page.js("return window.violations || []")
                 check(not violations, f"the page's policy refused {violations}")
