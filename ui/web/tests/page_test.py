@@ -248,6 +248,21 @@ def keyboard(page, solver):
     page.keys(Keys.TAB, Keys.ENTER)
     check(page.board()[2] == RED, "Enter pressed Command2")
 
+    # A held Enter: only the first press clicks, on a button and in a box.
+    def enter(repeat):
+        for kind in ("keyDown", "keyUp"):
+            page.driver.execute_cdp_cmd("Input.dispatchKeyEvent", {
+                "type": kind, "key": "Enter", "code": "Enter", "windowsVirtualKeyCode": 13, "text": "\r",
+                "autoRepeat": repeat and kind == "keyDown"})
+    page.js("document.getElementById('Command12').focus()")
+    enter(False)  # pulls the red piece back into row 1
+    enter(True)  # would push column 1 out again at the bottom
+    check(page.board()[29] == GREY, "a held Enter's repeat clicked again")
+    page.click("Command1")
+    page.wait_for_box()
+    enter(True)
+    check(page.box(), "a held Enter's repeat closed the box")
+
 
 def blocked_box_is_modal(page, solver):
     page.open()
@@ -405,6 +420,8 @@ def accessibility_tree(page, solver):
         check(description == ("green piece" if name.startswith("Row ") else "empty"), f"{name}: {description}")
 
     page.click("Command1")
+    told = page.js("return document.querySelector('[aria-live=polite]').textContent")
+    check(told == "Slot above column 1: red piece. Row 4, column 1: empty.", f"the first move told {told!r}")
     page.click("Command12")
     tree = page.accessible()
     squares = {name: description for role, name, description in tree if role == "image"}
