@@ -18,7 +18,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "ui", "web", "tests"))
-from page_test import Page, serve  # noqa: E402
+from page_test import ChromiumPage as Page, serve  # noqa: E402
 
 # Notes when the board's 50 elements are on the page, and then when the
 # frame that shows them has been painted; then clicks Command1 and notes when

@@ -1,18 +1,23 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Varnel developers
 # SPDX-License-Identifier: MIT
-"""The web page in a real Chromium, used as a player would: real mouse clicks
+"""The web page in a real browser, used as a player would: real mouse clicks
 and keys, and the squares' colours read from screenshots.
 
-    page_test.py PAGE-DIR SOLVER [CASE...]
+    page_test.py ENGINE PAGE-DIR SOLVER [CASE...]
 
-PAGE-DIR is the built page's folder, SOLVER the native varnel-solve, which
-prints a winning game. Debian's chromium, chromedriver and python3-selenium
-drive the page, served here on 127.0.0.1.
+ENGINE is chromium, firefox or webkit; PAGE-DIR the built page's folder,
+SOLVER the native varnel-solve, which prints a winning game. The page is
+served here on 127.0.0.1. Debian's python3-selenium drives Chromium (with
+chromedriver) and WebKitGTK (with WebKitWebDriver, in a virtual X display);
+puppeteer-core, from npm, drives Firefox ESR. The scenarios that need the
+DevTools protocol run in Chromium only.
 """
+import base64
 import functools
 import http.server
 import io
+import json
 import os
 import subprocess
 import sys
@@ -27,7 +32,6 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.keys import Keys
-from selenium.webdriver.support.ui import WebDriverWait
 
 GREY, GREEN, RED, BLUE = (192, 192, 192), (128, 255, 128), (255, 128, 128), (0, 0, 255)
 BLOCKED = "You cannot move the column if the head is red."
@@ -114,6 +118,78 @@ def serve(folder, requests):
 
 
 class Page:
+    """What the scenarios do to the page, in whichever engine shows it."""
+    engine = None
+
+    def open(self):
+        self.get(self.url)
+        self.wait(lambda: self.focus() == "Command1", 20)
+
+    def wait(self, condition, seconds=10):
+        deadline = time.monotonic() + seconds
+        while not (value := condition()):
+            if time.monotonic() > deadline:
+                raise Failed(f"waited {seconds} s in vain")
+            time.sleep(0.05)
+        return value
+
+    def focus(self):
+        return self.js("return document.activeElement && document.activeElement.id")
+
+    def click(self, name):
+        left, top, width, height = BUTTONS[name]
+        self.click_at(left + width // 2, top + min(height, 104 - top) // 2)
+
+    def pixel(self, x, y, image=None):
+        return (image or self.shot()).getpixel((x, y))
+
+    def board(self):
+        image = self.shot()
+        return {n: image.getpixel((SQUARES[f"Label{n}"][0] + 6, SQUARES[f"Label{n}"][1] + 6)) for n in range(1, 33)}
+
+    def box(self):
+        """What the open box shows, or None."""
+        return self.js("""
+            const box = document.querySelector('.box');
+            const ok = box && box.querySelector('button').getBoundingClientRect();
+            return box && {title: box.querySelector('.title').textContent, text: box.querySelector('p').textContent,
+                           buttons: [...box.querySelectorAll('button')].map(b => b.textContent),
+                           focus: document.activeElement === box.querySelector('button'),
+                           ok: [ok.left + ok.width / 2, ok.top + ok.height / 2]};""")
+
+    def wait_for_box(self):
+        return self.wait(self.box, 10)
+
+    def ended(self):
+        return self.js("return !document.getElementById('board') && !document.getElementById('ended').hidden")
+
+
+class SeleniumPage(Page):
+    def get(self, url):
+        self.driver.get(url)
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def title(self):
+        return self.driver.title
+
+    def click_at(self, x, y):
+        actions = ActionBuilder(self.driver)
+        actions.pointer_action.move_to_location(x, y).click()
+        actions.perform()
+
+    def keys(self, *keys):
+        ActionChains(self.driver).send_keys(*keys).perform()
+
+    def shot(self):
+        """The viewport as the player sees it, one pixel a CSS pixel."""
+        return Image.open(io.BytesIO(self.driver.get_screenshot_as_png())).convert("RGB")
+
+
+class ChromiumPage(SeleniumPage):
+    engine = "chromium"
+
     def __init__(self, url):
         self.url = url
         options = webdriver.ChromeOptions()
@@ -133,53 +209,9 @@ class Page:
         self.driver.quit()
         self.profile.cleanup()
 
-    def open(self):
-        self.driver.get(self.url)
-        WebDriverWait(self.driver, 20).until(lambda d: self.focus() == "Command1")
-
     def errors(self):
         """The errors in the browser's console since the last call."""
         return [e["message"] for e in self.driver.get_log("browser") if e["level"] == "SEVERE"]
-
-    def js(self, script, *args):
-        return self.driver.execute_script(script, *args)
-
-    def focus(self):
-        return self.js("return document.activeElement && document.activeElement.id")
-
-    def click_at(self, x, y):
-        actions = ActionBuilder(self.driver)
-        actions.pointer_action.move_to_location(x, y).click()
-        actions.perform()
-
-    def click(self, name):
-        left, top, width, height = BUTTONS[name]
-        self.click_at(left + width // 2, top + min(height, 104 - top) // 2)
-
-    def keys(self, *keys):
-        ActionChains(self.driver).send_keys(*keys).perform()
-
-    def shot(self):
-        """The viewport as the player sees it, one pixel a CSS pixel."""
-        return Image.open(io.BytesIO(self.driver.get_screenshot_as_png())).convert("RGB")
-
-    def pixel(self, x, y, image=None):
-        return (image or self.shot()).getpixel((x, y))
-
-    def board(self):
-        image = self.shot()
-        return {n: image.getpixel((SQUARES[f"Label{n}"][0] + 6, SQUARES[f"Label{n}"][1] + 6)) for n in range(1, 33)}
-
-    def box(self):
-        """What the open box shows, or None."""
-        return self.js("""
-            const box = document.querySelector('.box');
-            return box && {title: box.querySelector('.title').textContent, text: box.querySelector('p').textContent,
-                           buttons: [...box.querySelectorAll('button')].map(b => b.textContent),
-                           focus: document.activeElement === box.querySelector('button')};""")
-
-    def wait_for_box(self):
-        return WebDriverWait(self.driver, 10).until(lambda d: self.box())
 
     def accessible(self):
         """Chromium's accessibility tree: (role, name, description) of each node it exposes."""
@@ -187,8 +219,87 @@ class Page:
         return [(n.get("role", {}).get("value"), n.get("name", {}).get("value"),
                  n.get("description", {}).get("value")) for n in nodes if not n.get("ignored")]
 
-    def ended(self):
-        return self.js("return !document.getElementById('board') && !document.getElementById('ended').hidden")
+
+class WebKitPage(SeleniumPage):
+    """WebKitGTK's MiniBrowser in its own virtual X display, with a profile of its own."""
+    engine = "webkit"
+
+    def __init__(self, url):
+        self.url = url
+        self.profile = tempfile.TemporaryDirectory()
+        shown, told = os.pipe()
+        self.display = subprocess.Popen(["Xvfb", "-displayfd", str(told), "-screen", "0", "1024x768x24",
+                                         "-nolisten", "tcp"], pass_fds=(told,))
+        os.close(told)
+        number = os.read(shown, 16).decode().strip()
+        os.close(shown)
+        os.environ.update(DISPLAY=f":{number}", XDG_CACHE_HOME=self.profile.name, XDG_DATA_HOME=self.profile.name,
+                          XDG_CONFIG_HOME=self.profile.name)
+        options = webdriver.WebKitGTKOptions()
+        options.binary_location = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
+        options.add_argument("--automation")
+        options.page_load_strategy = "eager"
+        self.driver = webdriver.WebKitGTK(options=options)
+        # MiniBrowser's toolbar takes 38 px of the window: a viewport of 640 x 442.
+        self.driver.set_window_size(640, 480)
+
+    def quit(self):
+        self.driver.quit()
+        self.display.terminate()
+        self.display.wait()
+        self.profile.cleanup()
+
+    def errors(self):
+        return []  # WebKitWebDriver gives no console log
+
+
+class FirefoxPage(Page):
+    """Firefox ESR, driven by puppeteer-core through firefox.js."""
+    engine = "firefox"
+    KEYS = {Keys.TAB: "Tab", Keys.ENTER: "Enter", Keys.ESCAPE: "Escape", Keys.SPACE: " "}
+
+    def __init__(self, url):
+        self.url = url
+        self.profile = tempfile.TemporaryDirectory()
+        self.driver = subprocess.Popen(["node", os.path.join(os.path.dirname(__file__), "firefox.js"),
+                                        self.profile.name], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+
+    def send(self, command, *args):
+        self.driver.stdin.write(json.dumps({"command": command, "args": list(args)}) + "\n")
+        self.driver.stdin.flush()
+        answer = json.loads(self.driver.stdout.readline() or '{"error": "firefox.js ended"}')
+        if "error" in answer:
+            raise Failed(f"Firefox: {command}: {answer['error']}")
+        return answer["value"]
+
+    def quit(self):
+        self.driver.stdin.close()
+        self.driver.wait(30)
+        self.profile.cleanup()
+
+    def get(self, url):
+        self.send("get", url)
+
+    def js(self, script, *args):
+        return self.send("js", script, args)
+
+    def title(self):
+        return self.send("title")
+
+    def click_at(self, x, y):
+        self.send("click", x, y)
+
+    def keys(self, *keys):
+        self.send("press", [self.KEYS[k] for k in keys])
+
+    def shot(self):
+        return Image.open(io.BytesIO(base64.b64decode(self.send("shot")))).convert("RGB")
+
+    def errors(self):
+        return self.send("errors")
+
+
+ENGINES = {page.engine: page for page in (ChromiumPage, FirefoxPage, WebKitPage)}
 
 
 def expect_box(page, text):
@@ -201,7 +312,7 @@ def expect_box(page, text):
 
 def layout_and_stacking(page, solver):
     page.open()
-    check(page.driver.title == "Varnel", f"title {page.driver.title!r}")
+    check(page.title() == "Varnel", f"title {page.title()!r}")
     rects = page.js("""return Object.fromEntries([...document.querySelectorAll('#board > *')].map(e => {
         const r = e.getBoundingClientRect(); return [e.id, [r.left, r.top, r.width, r.height]]; }));""")
     expected = {**SQUARES, **BUTTONS}
@@ -278,10 +389,10 @@ def blocked_box_is_modal(page, solver):
         check(box and box["focus"], "the keyboard stays with the box")
         check(page.board() == before, "the board shows, unchanged, while the box is open")
         if dismiss == "OK":
-            page.driver.find_element("css selector", ".box button").click()
+            page.click_at(*box["ok"])
         else:
             page.keys(dismiss)
-        WebDriverWait(page.driver, 5).until(lambda d: not page.box())
+        page.wait(lambda: not page.box())
         check(page.board() == before, f"the board is unchanged after the box ({dismiss!r})")
     page.click("Command5")
     check(page.board()[10] == RED, "the board takes clicks again")
@@ -297,7 +408,7 @@ def winning_game(page, solver):
     expect_box(page, SUCCESS)
     check(all(page.board()[n] == RED for n in PLAY_CELLS), "the won board behind the box")
     page.keys(Keys.ENTER)
-    WebDriverWait(page.driver, 5).until(lambda d: page.ended())
+    page.wait(lambda: page.ended())
     check(page.js("return document.querySelector('#ended a').getAttribute('href')") == "", "a way to play again")
 
 
@@ -322,7 +433,7 @@ def unreadable_square(page, solver):
                      "the square's element is no longer on the page")
     check(page.board()[6] == GREEN, "the move stopped before its first write")
     page.keys(Keys.ENTER)
-    WebDriverWait(page.driver, 5).until(lambda d: page.ended())
+    page.wait(lambda: page.ended())
 
 
 def start_up_failures(page, solver):
@@ -331,7 +442,7 @@ def start_up_failures(page, solver):
     for url, words in ((f"{page.url}{NO_WASM[1:]}/", "Varnel could not start"),
                        (f"file://{page.folder}/index.html", "Serve this folder from a web server; it cannot run")):
         page.driver.get(url)
-        WebDriverWait(page.driver, 10).until(lambda d: told().startswith(words))
+        page.wait(lambda: told().startswith(words))
     page.driver.execute_cdp_cmd("Emulation.setScriptExecutionDisabled", {"value": True})
     page.driver.get(page.url)
     told = page.driver.find_element("css selector", "body").text
@@ -342,11 +453,11 @@ def start_up_failures(page, solver):
 
 
 def clicks_before_start(page, solver):
-    page.driver.get(f"{page.url}{SLOW_WASM[1:]}/")
+    page.get(f"{page.url}{SLOW_WASM[1:]}/")
     check(page.focus() == "Command1" and page.js("return !!window.Module.calledRun") is False, "the program not ready")
     page.click("Command1")
     page.click("Command12")
-    WebDriverWait(page.driver, 10).until(lambda d: page.js("return document.getElementById('starting').hidden"))
+    page.wait(lambda: page.js("return document.getElementById('starting').hidden"))
     check(page.board() == {**START, 6: RED} and not page.box(), "the two early clicks played once each, in order")
 
 
@@ -395,7 +506,7 @@ def phone(page, solver):
                       "return [r.left, r.top, r.right, r.bottom, ok.height]")
         check(box[0] >= 0 and box[1] >= 0 and box[2] <= 360 and box[3] <= 640 and box[4] >= 24, f"the box at {box}")
         screen(640, 360)  # the board grows to the new height
-        WebDriverWait(page.driver, 5).until(lambda d: rect("Command1")[2] > width
+        page.wait(lambda: rect("Command1")[2] > width
                                             and rect("END")[1] + rect("END")[3] <= 360)
     finally:
         cdp("Emulation.setTouchEmulationEnabled", enabled=False)
@@ -448,18 +559,20 @@ def stores_nothing(page, solver):
 
 CASES = [layout_and_stacking, keyboard, blocked_box_is_modal, winning_game, end_button, unreadable_square,
          start_up_failures, clicks_before_start, missing_button, phone, forced_colours, accessibility_tree, stores_nothing]
+# Those that drive Chromium through the DevTools protocol.
+CHROMIUM_ONLY = {keyboard, start_up_failures, phone, forced_colours, accessibility_tree}
 
 
 def main():
-    folder, solver, wanted = sys.argv[1], sys.argv[2], sys.argv[3:]
+    engine, folder, solver, wanted = sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[4:]
     requests = []
     server = serve(folder, requests)
-    page = Page(f"http://127.0.0.1:{server.server_address[1]}/")
+    page = ENGINES[engine](f"http://127.0.0.1:{server.server_address[1]}/")
     page.folder = os.path.abspath(folder)
     passed = failed = 0
     try:
         for case in CASES:
-            if wanted and case.__name__ not in wanted:
+            if (wanted and case.__name__ not in wanted) or (engine != "chromium" and case in CHROMIUM_ONLY):
                 continue
             try:
                 page.expected_errors = ()
@@ -482,7 +595,7 @@ def main():
     if others:
         print(f"FAIL the page asked for more than its own files: {others}")
         failed += 1
-    print(f"web: {passed} passed, {failed} failed")
+    print(f"web in {engine}: {passed} passed, {failed} failed")
     return 1 if failed else 0
 
 
