@@ -9,6 +9,7 @@ cd "$(dirname "$0")/.."
 . scripts/lib/packages.sh
 
 need_packages "${build_packages[@]}" "${web_build_packages[@]}" "${web_test_packages[@]}"
+need_web_test_node_modules
 need_i386
 need_packages "${windows_packages[@]}"
 

@@ -1,22 +1,29 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Varnel developers
 # SPDX-License-Identifier: MIT
-"""The web page in a real Chromium, used as a player would: real mouse clicks
+"""The web page in a real browser, used as a player would: real mouse clicks
 and keys, and the squares' colours read from screenshots.
 
-    page_test.py PAGE-DIR SOLVER [CASE...]
+    page_test.py ENGINE PAGE-DIR SOLVER [CASE...]
 
-PAGE-DIR is the built page's folder, SOLVER the native varnel-solve, which
-prints a winning game. Debian's chromium, chromedriver and python3-selenium
-drive the page, served here on 127.0.0.1.
+ENGINE is chromium, firefox or webkit; PAGE-DIR the built page's folder,
+SOLVER the native varnel-solve, which prints a winning game. The page is
+served here on 127.0.0.1. Debian's python3-selenium drives Chromium (with
+chromedriver) and WebKitGTK (with WebKitWebDriver, in a virtual X display);
+puppeteer-core, from npm, drives Firefox ESR. The scenarios that need the
+DevTools protocol run in Chromium only.
 """
+import base64
 import functools
 import http.server
 import io
+import json
+import os
 import subprocess
 import sys
 import tempfile
 import threading
+import time
 import traceback
 
 from PIL import Image
@@ -25,12 +32,19 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.keys import Keys
-from selenium.webdriver.support.ui import WebDriverWait
 
 GREY, GREEN, RED, BLUE = (192, 192, 192), (128, 255, 128), (255, 128, 128), (0, 0, 255)
 BLOCKED = "You cannot move the column if the head is red."
 SUCCESS = "Amazingly, you have succeeded. Bravo!!"
-PAGE_FILES = {"/", "/index.html", "/page.js", "/varnel.js", "/varnel.wasm", "/favicon.ico"}
+PAGE_FILES = {"/", "/index.html", "/page.js", "/varnel.css", "/varnel.js", "/varnel.wasm", "/favicon.ico",
+              "/test-watch.js"}
+# Served into the page ahead of its own files: collects what its policy refused.
+WATCH = b"""<script src="/test-watch.js"></script>"""
+WATCH_SCRIPT = (b"window.violations = []; document.addEventListener('securitypolicyviolation', "
+                b"(e) => violations.push(`${e.violatedDirective} ${e.blockedURI}`));")
+# The page served from here has no varnel.wasm, or has it only after a while.
+NO_WASM, SLOW_WASM = "/without-wasm", "/slow-wasm"
+strip = lambda path: path.removeprefix(NO_WASM).removeprefix(SLOW_WASM)
 
 # The buttons at 96 dots per inch, as the window places them.
 BUTTONS = {
@@ -75,7 +89,28 @@ def serve(folder, requests):
         extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, ".wasm": "application/wasm"}
 
         def log_message(self, *args):
-            requests.append(self.path)
+            requests.append(strip(self.path))
+
+        def do_GET(self):
+            path = strip(self.path)
+            if path == "/test-watch.js":
+                return self.reply(WATCH_SCRIPT, "text/javascript")
+            if path.endswith("/varnel.wasm") and self.path.startswith(NO_WASM):
+                return self.send_error(404)
+            if path.endswith("/varnel.wasm") and self.path.startswith(SLOW_WASM):
+                time.sleep(2)
+            if path in ("/", "/index.html"):
+                with open(f"{folder}/index.html", "rb") as page:
+                    return self.reply(page.read().replace(b"<head>", b"<head>" + WATCH, 1), "text/html")
+            self.path = path
+            super().do_GET()
+
+        def reply(self, body, kind):
+            self.send_response(200)
+            self.send_header("Content-Type", kind)
+            self.send_header("Content-Length", str(len(body)))
+            self.end_headers()
+            self.wfile.write(body)
 
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Handler, directory=folder))
     threading.Thread(target=server.serve_forever, daemon=True).start()
@@ -83,48 +118,27 @@ def serve(folder, requests):
 
 
 class Page:
-    def __init__(self, url):
-        self.url = url
-        options = webdriver.ChromeOptions()
-        options.binary_location = "/usr/bin/chromium"
-        self.profile = tempfile.TemporaryDirectory()
-        for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-                     "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                     "--force-device-scale-factor=1",
-                     f"--user-data-dir={self.profile.name}"):
-            options.add_argument(flag)
-        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-        self.driver.set_window_size(640, 480)
-
-    def quit(self):
-        self.driver.quit()
-        self.profile.cleanup()
+    """What the scenarios do to the page, in whichever engine shows it."""
+    engine = None
 
     def open(self):
-        self.driver.get(self.url)
-        WebDriverWait(self.driver, 20).until(lambda d: self.focus() == "Command1")
+        self.get(self.url)
+        self.wait(lambda: self.focus() == "Command1", 20)
 
-    def js(self, script, *args):
-        return self.driver.execute_script(script, *args)
+    def wait(self, condition, seconds=10):
+        deadline = time.monotonic() + seconds
+        while not (value := condition()):
+            if time.monotonic() > deadline:
+                raise Failed(f"waited {seconds} s in vain")
+            time.sleep(0.05)
+        return value
 
     def focus(self):
         return self.js("return document.activeElement && document.activeElement.id")
 
-    def click_at(self, x, y):
-        actions = ActionBuilder(self.driver)
-        actions.pointer_action.move_to_location(x, y).click()
-        actions.perform()
-
     def click(self, name):
         left, top, width, height = BUTTONS[name]
         self.click_at(left + width // 2, top + min(height, 104 - top) // 2)
-
-    def keys(self, *keys):
-        ActionChains(self.driver).send_keys(*keys).perform()
-
-    def shot(self):
-        """The viewport as the player sees it, one pixel a CSS pixel."""
-        return Image.open(io.BytesIO(self.driver.get_screenshot_as_png())).convert("RGB")
 
     def pixel(self, x, y, image=None):
         return (image or self.shot()).getpixel((x, y))
@@ -137,12 +151,67 @@ class Page:
         """What the open box shows, or None."""
         return self.js("""
             const box = document.querySelector('.box');
+            const ok = box && box.querySelector('button').getBoundingClientRect();
             return box && {title: box.querySelector('.title').textContent, text: box.querySelector('p').textContent,
                            buttons: [...box.querySelectorAll('button')].map(b => b.textContent),
-                           focus: document.activeElement === box.querySelector('button')};""")
+                           focus: document.activeElement === box.querySelector('button'),
+                           ok: [ok.left + ok.width / 2, ok.top + ok.height / 2]};""")
 
     def wait_for_box(self):
-        return WebDriverWait(self.driver, 10).until(lambda d: self.box())
+        return self.wait(self.box, 10)
+
+    def ended(self):
+        return self.js("return !document.getElementById('board') && !document.getElementById('ended').hidden")
+
+
+class SeleniumPage(Page):
+    def get(self, url):
+        self.driver.get(url)
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def title(self):
+        return self.driver.title
+
+    def click_at(self, x, y):
+        actions = ActionBuilder(self.driver)
+        actions.pointer_action.move_to_location(x, y).click()
+        actions.perform()
+
+    def keys(self, *keys):
+        ActionChains(self.driver).send_keys(*keys).perform()
+
+    def shot(self):
+        """The viewport as the player sees it, one pixel a CSS pixel."""
+        return Image.open(io.BytesIO(self.driver.get_screenshot_as_png())).convert("RGB")
+
+
+class ChromiumPage(SeleniumPage):
+    engine = "chromium"
+
+    def __init__(self, url):
+        self.url = url
+        options = webdriver.ChromeOptions()
+        options.binary_location = "/usr/bin/chromium"
+        self.profile = tempfile.TemporaryDirectory()
+        for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                     "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                     "--force-device-scale-factor=1",
+                     f"--user-data-dir={self.profile.name}"):
+            options.add_argument(flag)
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+        options.page_load_strategy = "eager"  # the page can be used before its program has loaded
+        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.driver.set_window_size(640, 480)
+
+    def quit(self):
+        self.driver.quit()
+        self.profile.cleanup()
+
+    def errors(self):
+        """The errors in the browser's console since the last call."""
+        return [e["message"] for e in self.driver.get_log("browser") if e["level"] == "SEVERE"]
 
     def accessible(self):
         """Chromium's accessibility tree: (role, name, description) of each node it exposes."""
@@ -150,8 +219,87 @@ class Page:
         return [(n.get("role", {}).get("value"), n.get("name", {}).get("value"),
                  n.get("description", {}).get("value")) for n in nodes if not n.get("ignored")]
 
-    def ended(self):
-        return self.js("return !document.getElementById('board') && !document.getElementById('ended').hidden")
+
+class WebKitPage(SeleniumPage):
+    """WebKitGTK's MiniBrowser in its own virtual X display, with a profile of its own."""
+    engine = "webkit"
+
+    def __init__(self, url):
+        self.url = url
+        self.profile = tempfile.TemporaryDirectory()
+        shown, told = os.pipe()
+        self.display = subprocess.Popen(["Xvfb", "-displayfd", str(told), "-screen", "0", "1024x768x24",
+                                         "-nolisten", "tcp"], pass_fds=(told,))
+        os.close(told)
+        number = os.read(shown, 16).decode().strip()
+        os.close(shown)
+        os.environ.update(DISPLAY=f":{number}", XDG_CACHE_HOME=self.profile.name, XDG_DATA_HOME=self.profile.name,
+                          XDG_CONFIG_HOME=self.profile.name)
+        options = webdriver.WebKitGTKOptions()
+        options.binary_location = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
+        options.add_argument("--automation")
+        options.page_load_strategy = "eager"
+        self.driver = webdriver.WebKitGTK(options=options)
+        # MiniBrowser's toolbar takes 38 px of the window: a viewport of 640 x 442.
+        self.driver.set_window_size(640, 480)
+
+    def quit(self):
+        self.driver.quit()
+        self.display.terminate()
+        self.display.wait()
+        self.profile.cleanup()
+
+    def errors(self):
+        return []  # WebKitWebDriver gives no console log
+
+
+class FirefoxPage(Page):
+    """Firefox ESR, driven by puppeteer-core through firefox.js."""
+    engine = "firefox"
+    KEYS = {Keys.TAB: "Tab", Keys.ENTER: "Enter", Keys.ESCAPE: "Escape", Keys.SPACE: " "}
+
+    def __init__(self, url):
+        self.url = url
+        self.profile = tempfile.TemporaryDirectory()
+        self.driver = subprocess.Popen(["node", os.path.join(os.path.dirname(__file__), "firefox.js"),
+                                        self.profile.name], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+
+    def send(self, command, *args):
+        self.driver.stdin.write(json.dumps({"command": command, "args": list(args)}) + "\n")
+        self.driver.stdin.flush()
+        answer = json.loads(self.driver.stdout.readline() or '{"error": "firefox.js ended"}')
+        if "error" in answer:
+            raise Failed(f"Firefox: {command}: {answer['error']}")
+        return answer["value"]
+
+    def quit(self):
+        self.driver.stdin.close()
+        self.driver.wait(30)
+        self.profile.cleanup()
+
+    def get(self, url):
+        self.send("get", url)
+
+    def js(self, script, *args):
+        return self.send("js", script, args)
+
+    def title(self):
+        return self.send("title")
+
+    def click_at(self, x, y):
+        self.send("click", x, y)
+
+    def keys(self, *keys):
+        self.send("press", [self.KEYS[k] for k in keys])
+
+    def shot(self):
+        return Image.open(io.BytesIO(base64.b64decode(self.send("shot")))).convert("RGB")
+
+    def errors(self):
+        return self.send("errors")
+
+
+ENGINES = {page.engine: page for page in (ChromiumPage, FirefoxPage, WebKitPage)}
 
 
 def expect_box(page, text):
@@ -164,7 +312,7 @@ def expect_box(page, text):
 
 def layout_and_stacking(page, solver):
     page.open()
-    check(page.driver.title == "Varnel", f"title {page.driver.title!r}")
+    check(page.title() == "Varnel", f"title {page.title()!r}")
     rects = page.js("""return Object.fromEntries([...document.querySelectorAll('#board > *')].map(e => {
         const r = e.getBoundingClientRect(); return [e.id, [r.left, r.top, r.width, r.height]]; }));""")
     expected = {**SQUARES, **BUTTONS}
@@ -192,6 +340,7 @@ def layout_and_stacking(page, solver):
     for x, y in ((33, 33), (5, 5), (86, 86), (66, 18), (26, 33)):  # squares, empty cells, strips
         page.click_at(x, y)
     check(page.board() == before and not page.box(), "clicks off the buttons do nothing")
+    check(page.focus() == "Command6", f"clicks off the buttons moved the focus to {page.focus()}")
     page.click_at(105, 60)
     check(page.ended(), "the strip over Command7 pressed END")
 
@@ -210,6 +359,21 @@ def keyboard(page, solver):
     page.keys(Keys.TAB, Keys.ENTER)
     check(page.board()[2] == RED, "Enter pressed Command2")
 
+    # A held Enter: only the first press clicks, on a button and in a box.
+    def enter(repeat):
+        for kind in ("keyDown", "keyUp"):
+            page.driver.execute_cdp_cmd("Input.dispatchKeyEvent", {
+                "type": kind, "key": "Enter", "code": "Enter", "windowsVirtualKeyCode": 13, "text": "\r",
+                "autoRepeat": repeat and kind == "keyDown"})
+    page.js("document.getElementById('Command12').focus()")
+    enter(False)  # pulls the red piece back into row 1
+    enter(True)  # would push column 1 out again at the bottom
+    check(page.board()[29] == GREY, "a held Enter's repeat clicked again")
+    page.click("Command1")
+    page.wait_for_box()
+    enter(True)
+    check(page.box(), "a held Enter's repeat closed the box")
+
 
 def blocked_box_is_modal(page, solver):
     page.open()
@@ -225,10 +389,10 @@ def blocked_box_is_modal(page, solver):
         check(box and box["focus"], "the keyboard stays with the box")
         check(page.board() == before, "the board shows, unchanged, while the box is open")
         if dismiss == "OK":
-            page.driver.find_element("css selector", ".box button").click()
+            page.click_at(*box["ok"])
         else:
             page.keys(dismiss)
-        WebDriverWait(page.driver, 5).until(lambda d: not page.box())
+        page.wait(lambda: not page.box())
         check(page.board() == before, f"the board is unchanged after the box ({dismiss!r})")
     page.click("Command5")
     check(page.board()[10] == RED, "the board takes clicks again")
@@ -244,7 +408,7 @@ def winning_game(page, solver):
     expect_box(page, SUCCESS)
     check(all(page.board()[n] == RED for n in PLAY_CELLS), "the won board behind the box")
     page.keys(Keys.ENTER)
-    WebDriverWait(page.driver, 5).until(lambda d: page.ended())
+    page.wait(lambda: page.ended())
     check(page.js("return document.querySelector('#ended a').getAttribute('href')") == "", "a way to play again")
 
 
@@ -253,6 +417,9 @@ def end_button(page, solver):
     page.click("Command3")
     page.click("END")
     check(page.ended() and not page.box(), "END ends the game at once, with no box")
+    told = page.js("return [document.activeElement.textContent, document.getElementById('ended').getAttribute('role'),"
+                   " document.getElementById('changes').textContent]")
+    check(told == ["Play again", "status", ""], f"the end is told as {told}")
     page.click_at(33, 5)
     check(page.ended() and not page.box(), "nothing answers after the end")
 
@@ -261,11 +428,96 @@ def unreadable_square(page, solver):
     page.open()
     page.js("document.getElementById('Label5').remove()")
     page.click("Command16")
+    page.expected_errors = ("varnel: Reading the colour of square Label5",)
     expect_box(page, "Varnel has to stop.\n\nReading the colour of square Label5 failed with error 0: "
                      "the square's element is no longer on the page")
     check(page.board()[6] == GREEN, "the move stopped before its first write")
     page.keys(Keys.ENTER)
-    WebDriverWait(page.driver, 5).until(lambda d: page.ended())
+    page.wait(lambda: page.ended())
+
+
+def start_up_failures(page, solver):
+    page.expected_errors = ("varnel.wasm", "varnel.js")  # the failed fetches and the program's abort
+    told = lambda: page.js("return document.querySelector('.status:not([hidden])').textContent")
+    for url, words in ((f"{page.url}{NO_WASM[1:]}/", "Varnel could not start"),
+                       (f"file://{page.folder}/index.html", "Serve this folder from a web server; it cannot run")):
+        page.driver.get(url)
+        page.wait(lambda: told().startswith(words))
+    page.driver.execute_cdp_cmd("Emulation.setScriptExecutionDisabled", {"value": True})
+    page.driver.get(page.url)
+    told = page.driver.find_element("css selector", "body").text
+    board = page.board()
+    page.driver.execute_cdp_cmd("Emulation.setScriptExecutionDisabled", {"value": False})
+    check("Varnel needs JavaScript and WebAssembly" in told, f"without JavaScript the page says {told!r}")
+    check(board == START, "the page itself shows the start position")
+
+
+def clicks_before_start(page, solver):
+    page.get(f"{page.url}{SLOW_WASM[1:]}/")
+    check(page.focus() == "Command1" and page.js("return !!window.Module.calledRun") is False, "the program not ready")
+    page.click("Command1")
+    page.click("Command12")
+    page.wait(lambda: page.js("return document.getElementById('starting').hidden"))
+    check(page.board() == {**START, 6: RED} and not page.box(), "the two early clicks played once each, in order")
+
+
+def missing_button(page, solver):
+    page.open()
+    page.js("document.getElementById('Command2').remove()")
+    page.click("Command1")
+    check(page.board()[1] == RED, "a move with another button gone")
+
+
+def phone(page, solver):
+    """A 360 x 640 touch screen, then turned on its side."""
+    cdp = lambda command, **args: page.driver.execute_cdp_cmd(command, args)
+    screen = lambda width, height: cdp("Emulation.setDeviceMetricsOverride", width=width, height=height,
+                                       deviceScaleFactor=1, mobile=True)
+    rect = lambda name: page.js(f"const r = document.getElementById('{name}').getBoundingClientRect();"
+                                "return [r.left, r.top, r.width, r.height]")
+
+    def tap(name):
+        left, top, width, height = rect(name)
+        cdp("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": left + width / 2, "y": top + height / 2}])
+        cdp("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+
+    screen(360, 640)
+    cdp("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
+    try:
+        page.open()
+        left, top, width, _ = rect("Command1")
+        scale = width / 13
+        check(scale * 13 >= 24, f"buttons of {scale * 13:.1f} px")
+        for name, expected in {**SQUARES, **BUTTONS}.items():
+            got = [(v - o) / scale for v, o in zip(rect(name), (left - 27 * scale, top, 0, 0))]
+            check(all(abs(g - e) < 0.01 for g, e in zip(got, expected)), f"{name} at {got} scaled")
+        tap("Command1")
+        tap("Command2")  # at once: not taken for a zoom
+        image = page.shot()
+        centre = lambda name: tuple(int(v + d / 2) for v, d in zip(rect(name)[:2], rect(name)[2:]))
+        check(image.getpixel(centre("Label1")) == image.getpixel(centre("Label2")) == RED, "two quick taps, two moves")
+        pressed, other = (image.getpixel((int(rect(n)[0]) + 3, int(rect(n)[1]) + 3)) for n in ("Command1", "Command3"))
+        check(pressed == other, f"a tapped button looks {pressed}, the others {other}")
+        tap("Command12")
+        tap("Command1")
+        page.wait_for_box()
+        box = page.js("const r = document.querySelector('.box').getBoundingClientRect();"
+                      "const ok = document.querySelector('.box button').getBoundingClientRect();"
+                      "return [r.left, r.top, r.right, r.bottom, ok.height]")
+        check(box[0] >= 0 and box[1] >= 0 and box[2] <= 360 and box[3] <= 640 and box[4] >= 24, f"the box at {box}")
+        screen(640, 360)  # the board grows to the new height
+        page.wait(lambda: rect("Command1")[2] > width
+                                            and rect("END")[1] + rect("END")[3] <= 360)
+    finally:
+        cdp("Emulation.setTouchEmulationEnabled", enabled=False)
+        cdp("Emulation.clearDeviceMetricsOverride")
+
+
+def forced_colours(page, solver):
+    page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [{"name": "forced-colors", "value": "active"}]})
+    page.open()
+    check(page.board() == START, "the squares keep their colours in forced colours")
+    page.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
 
 
 def accessibility_tree(page, solver):
@@ -279,6 +531,8 @@ def accessibility_tree(page, solver):
         check(description == ("green piece" if name.startswith("Row ") else "empty"), f"{name}: {description}")
 
     page.click("Command1")
+    told = page.js("return document.querySelector('[aria-live=polite]').textContent")
+    check(told == "Slot above column 1: red piece. Row 4, column 1: empty.", f"the first move told {told!r}")
     page.click("Command12")
     tree = page.accessible()
     squares = {name: description for role, name, description in tree if role == "image"}
@@ -304,21 +558,30 @@ def stores_nothing(page, solver):
 
 
 CASES = [layout_and_stacking, keyboard, blocked_box_is_modal, winning_game, end_button, unreadable_square,
-         accessibility_tree, stores_nothing]
+         start_up_failures, clicks_before_start, missing_button, phone, forced_colours, accessibility_tree, stores_nothing]
+# Those that drive Chromium through the DevTools protocol.
+CHROMIUM_ONLY = {keyboard, start_up_failures, phone, forced_colours, accessibility_tree}
 
 
 def main():
-    folder, solver, wanted = sys.argv[1], sys.argv[2], sys.argv[3:]
+    engine, folder, solver, wanted = sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[4:]
     requests = []
     server = serve(folder, requests)
-    page = Page(f"http://127.0.0.1:{server.server_address[1]}/")
+    page = ENGINES[engine](f"http://127.0.0.1:{server.server_address[1]}/")
+    page.folder = os.path.abspath(folder)
     passed = failed = 0
     try:
         for case in CASES:
-            if wanted and case.__name__ not in wanted:
+            if (wanted and case.__name__ not in wanted) or (engine != "chromium" and case in CHROMIUM_ONLY):
                 continue
             try:
+                page.expected_errors = ()
+                page.errors()  # what is left from the case before
                 case(page, solver)
+                violations = page.js("return window.violations || []")
+                check(not violations, f"the page's policy refused {violations}")
+                errors = [e for e in page.errors() if not any(words in e for words in page.expected_errors)]
+                check(not errors, f"errors in the console: {errors}")
                 print(f"PASS {case.__name__}")
                 passed += 1
             except Exception as error:
@@ -332,7 +595,7 @@ def main():
     if others:
         print(f"FAIL the page asked for more than its own files: {others}")
         failed += 1
-    print(f"web: {passed} passed, {failed} failed")
+    print(f"web in {engine}: {passed} passed, {failed} failed")
     return 1 if failed else 0
 
 

@@ -1,0 +1,124 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: MIT
+// Writes the page's index.html with the board already in it, and its style
+// sheet with each control's place and each square's start colour, so that
+// the browser paints the start position before the program has loaded. The
+// program takes over these elements when it starts.
+//   make_page INDEX.HTML VARNEL.CSS OUT-INDEX.HTML OUT-VARNEL.CSS
+#include "rules/board_state.h"
+#include "ui/form1.h"
+#include "ui/spoken_words.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+using namespace varnel;
+
+std::string escaped(std::string_view text)
+{
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string cssColour(ColourValue c)
+{
+    return "rgb(" + std::to_string(c & 0xff) + ", " + std::to_string((c >> 8) & 0xff) + ", " +
+           std::to_string((c >> 16) & 0xff) + ")";
+}
+
+// The elements as page.js makes them, in the table's (stacking) order.
+std::string boardMarkup()
+{
+    std::string out = "<div id=\"board\">\n";
+    for (const ControlSpec& c : form1Controls) {
+        const std::string name(c.name);
+        const std::string label = " aria-label=\"" + escaped(spokenName(c)) + "\"";
+        if (c.square)
+            out += "<div id=\"" + name + "\" class=\"square\" role=\"img\"" + label + ">" + escaped(c.caption) +
+                   "</div>\n";
+        else
+            out += "<button id=\"" + name + "\" class=\"control\" type=\"button\"" + label +
+                   (c.tabIndex == 0 ? " autofocus" : "") + ">" + escaped(c.caption) + "</button>\n";
+    }
+    return out + "</div>";
+}
+
+std::string boardStyle()
+{
+    std::string out = "/* Written by make_page from the window's table: */\n";
+    for (const ControlSpec& c : form1Controls) {
+        const PixelRect p = toPixels(c.rect, standardDpi);
+        out += "#" + std::string(c.name) + " { left: " + std::to_string(p.left) + "px; top: " + std::to_string(p.top) +
+               "px; width: " + std::to_string(p.width) + "px; height: " + std::to_string(p.height) + "px;";
+        if (c.square)
+            out += " background-color: " + cssColour(startColour(*c.square)) + ";";
+        out += " }\n";
+    }
+    return out;
+}
+
+bool read(const char* path, std::string& text)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream all;
+    all << in.rdbuf();
+    text = all.str();
+    return static_cast<bool>(in);
+}
+
+bool write(const char* path, const std::string& text)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+    return static_cast<bool>(out.flush());
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: make_page INDEX.HTML VARNEL.CSS OUT-INDEX.HTML OUT-VARNEL.CSS\n");
+        return 2;
+    }
+    std::string html;
+    std::string css;
+    if (!read(argv[1], html) || !read(argv[2], css)) {
+        std::fprintf(stderr, "make_page: cannot read %s or %s\n", argv[1], argv[2]);
+        return 1;
+    }
+    const std::string empty = "<div id=\"board\"></div>";
+    const auto at = html.find(empty);
+    if (at == std::string::npos) {
+        std::fprintf(stderr, "make_page: %s has no %s to fill\n", argv[1], empty.c_str());
+        return 1;
+    }
+    html.replace(at, empty.size(), boardMarkup());
+    if (!write(argv[3], html) || !write(argv[4], css + boardStyle())) {
+        std::fprintf(stderr, "make_page: cannot write %s or %s\n", argv[3], argv[4]);
+        return 1;
+    }
+    return 0;
+}
