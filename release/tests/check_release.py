@@ -256,7 +256,7 @@ def web_archive(dist, version):
         top = f"varnel-{version}-web"
         names = [m.name for m in members]
         expected = [top] + [f"{top}/{f}" for f in ("THIRD-PARTY-NOTICES.txt", "favicon.ico", "index.html", "page.js",
-                                                  "varnel.js", "varnel.wasm")]
+                                                  "varnel.css", "varnel.js", "varnel.wasm")]
         check(names == expected, f"the web archive holds {names}")
         check(tar.extractfile(f"{top}/THIRD-PARTY-NOTICES.txt").read() == notices,
               "its THIRD-PARTY-NOTICES.txt is the source's")

@@ -41,7 +41,7 @@ build_packages=(cmake ninja-build g++ libgtest-dev clang-format qt6-base-dev des
 
 # What compiles the web page to WebAssembly, and what tests it in a browser.
 web_build_packages=(emscripten)
-web_test_packages=(chromium chromium-driver python3-selenium python3-pil firefox-esr nodejs npm)
+web_test_packages=(chromium chromium-driver python3-selenium python3-pil firefox-esr)
 
 # What makes the release files and checks them.
 release_packages=(g++-mingw-w64-i686 binutils-mingw-w64-i686 dpkg-dev lintian zip wixl msitools faketime
@@ -55,7 +55,9 @@ windows64_packages=(g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 wine64)
 
 # need_web_test_node_modules: npm's puppeteer-core for the page's Firefox test,
 # as pinned in ui/web/tests/package-lock.json (no browser download: Debian's
-# firefox-esr is the browser).
+# firefox-esr is the browser). Debian's npm only where no npm is on the machine:
+# it conflicts with a Node.js that carries its own.
 need_web_test_node_modules() {
+    command -v npm >/dev/null || need_packages nodejs npm
     (cd ui/web/tests && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --silent)
 }
