@@ -9,6 +9,7 @@
 #include "ui/form1.h"
 #include "ui/spoken_words.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -68,6 +69,16 @@ std::string boardMarkup()
 std::string boardStyle()
 {
     std::string out = "/* Written by make_page from the window's table: */\n";
+    // The board's extent is its controls': END's right edge and the bottom
+    // row's lower one. The script scales the board by it on a phone.
+    int right = 0;
+    int bottom = 0;
+    for (const ControlSpec& c : form1Controls) {
+        const PixelRect p = toPixels(c.rect, standardDpi);
+        right = std::max(right, p.left + p.width);
+        bottom = std::max(bottom, p.top + p.height);
+    }
+    out += "#board { width: " + std::to_string(right) + "px; height: " + std::to_string(bottom) + "px; }\n";
     for (const ControlSpec& c : form1Controls) {
         const PixelRect p = toPixels(c.rect, standardDpi);
         out += "#" + std::string(c.name) + " { left: " + std::to_string(p.left) + "px; top: " + std::to_string(p.top) +
