@@ -10,17 +10,17 @@ cd "$(dirname "$0")/.."
 
 need_packages "${build_packages[@]}" "${web_build_packages[@]}" "${web_test_packages[@]}"
 need_web_test_node_modules
-need_i386
 need_packages "${windows_packages[@]}"
 
 # Some kernels run no 32-bit code (their 32-bit emulation is off), and so no
-# 32-bit Wine. There the Windows program is still built as players get it and
-# its file checked, but the window is driven on a 64-bit build of the same
-# sources under 64-bit Wine.
+# 32-bit Wine; and a mirror part-way through a sync can leave Debian's 32-bit
+# packages uninstallable for a while. There the Windows program is still
+# built as players get it and its file checked, but the window is driven on
+# a 64-bit build of the same sources under 64-bit Wine.
 windows=mingw
 wine=wine
-if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
-    echo "This kernel runs no 32-bit programs: the Windows tests run on a 64-bit build under 64-bit Wine."
+if ! (need_i386 && need_packages wine32) || ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    echo "No 32-bit Wine here: the Windows tests run on a 64-bit build under 64-bit Wine."
     need_packages "${windows64_packages[@]}"
     windows=mingw64
     wine=/usr/lib/wine/wine64

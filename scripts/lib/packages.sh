@@ -2,6 +2,19 @@
 # SPDX-License-Identifier: MIT
 # Sourced by the scripts: installs the Debian packages they need when missing.
 
+# apt_update: reads Debian's package lists. A mirror part-way through a sync
+# can fail one list for a while: it tries again, then goes on with the lists
+# it has, and apt-get install says clearly if a package is then missing.
+apt_update() {
+    local try
+    for try in 1 2 3; do
+        apt-get update -q && return 0
+        echo "apt-get update failed (try $try of 3)" >&2
+        [ "$try" -lt 3 ] && sleep 20
+    done
+    echo "Going on with the package lists that did download." >&2
+}
+
 # need_packages PACKAGE...: installs whichever of them are not installed yet.
 need_packages() {
     local missing=()
@@ -18,7 +31,7 @@ need_packages() {
         exit 1
     fi
     echo "Installing ${missing[*]}"
-    apt-get update -q
+    apt_update
     DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
@@ -31,7 +44,7 @@ need_i386() {
         exit 1
     fi
     dpkg --add-architecture i386
-    apt-get update -q
+    apt_update
 }
 
 # What builds the game and its tests on Linux.
@@ -47,8 +60,9 @@ web_test_packages=(chromium chromium-driver python3-selenium python3-pil firefox
 release_packages=(g++-mingw-w64-i686 binutils-mingw-w64-i686 dpkg-dev lintian zip wixl msitools faketime
     strip-nondeterminism devscripts osslsigncode gnupg openssl x11-utils git)
 
-# What cross-builds the Windows program and runs it under Wine.
-windows_packages=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32 xvfb xauth)
+# What cross-builds the Windows program and runs it under Wine (and wine32
+# for 32-bit Wine, where it can run).
+windows_packages=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine xvfb xauth)
 
 # What builds and runs a 64-bit build of it, where the kernel runs no 32-bit code.
 windows64_packages=(g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 wine64)
