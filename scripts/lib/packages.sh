@@ -54,7 +54,7 @@ build_packages=(cmake ninja-build g++ libgtest-dev clang-format qt6-base-dev des
 
 # What compiles the web page to WebAssembly, and what tests it in a browser.
 web_build_packages=(emscripten)
-web_test_packages=(chromium chromium-driver python3-selenium python3-pil firefox-esr)
+web_test_packages=(chromium chromium-driver python3-selenium python3-pil firefox-esr webkit2gtk-driver)
 
 # What makes the release files and checks them.
 release_packages=(g++-mingw-w64-i686 binutils-mingw-w64-i686 dpkg-dev lintian zip wixl msitools faketime

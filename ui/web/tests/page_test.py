@@ -19,6 +19,7 @@ import http.server
 import io
 import json
 import os
+import select
 import subprocess
 import sys
 import tempfile
@@ -32,6 +33,7 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.remote.remote_connection import RemoteConnection
 
 GREY, GREEN, RED, BLUE = (192, 192, 192), (128, 255, 128), (255, 128, 128), (0, 0, 255)
 BLOCKED = "You cannot move the column if the head is red."
@@ -42,6 +44,8 @@ PAGE_FILES = {"/", "/index.html", "/page.js", "/varnel.css", "/varnel.js", "/var
 WATCH = b"""<script src="/test-watch.js"></script>"""
 WATCH_SCRIPT = (b"window.violations = []; document.addEventListener('securitypolicyviolation', "
                 b"(e) => violations.push(`${e.violatedDirective} ${e.blockedURI}`));")
+# A browser that stops answering fails the case, not the whole run by hanging.
+RemoteConnection.set_timeout(60)
 # The page served from here has no varnel.wasm, or has it only after a while.
 NO_WASM, SLOW_WASM = "/without-wasm", "/slow-wasm"
 strip = lambda path: path.removeprefix(NO_WASM).removeprefix(SLOW_WASM)
@@ -228,13 +232,16 @@ class WebKitPage(SeleniumPage):
         self.url = url
         self.profile = tempfile.TemporaryDirectory()
         shown, told = os.pipe()
-        self.display = subprocess.Popen(["Xvfb", "-displayfd", str(told), "-screen", "0", "1024x768x24",
+        self.display = subprocess.Popen(["Xvfb", "-displayfd", str(told), "-screen", "0", "1024x768x24", "-noreset",
                                          "-nolisten", "tcp"], pass_fds=(told,))
         os.close(told)
-        number = os.read(shown, 16).decode().strip()
-        os.close(shown)
+        # Read to the line's end: Xvfb writes the newline apart, and stops if
+        # it finds the pipe closed.
+        with os.fdopen(shown) as told_number:
+            number = told_number.readline().strip()
+        check(number and self.display.poll() is None, "Xvfb did not start")
         os.environ.update(DISPLAY=f":{number}", XDG_CACHE_HOME=self.profile.name, XDG_DATA_HOME=self.profile.name,
-                          XDG_CONFIG_HOME=self.profile.name)
+                          XDG_CONFIG_HOME=self.profile.name, MESA_SHADER_CACHE_DISABLE="true")
         options = webdriver.WebKitGTKOptions()
         options.binary_location = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
         options.add_argument("--automation")
@@ -252,6 +259,12 @@ class WebKitPage(SeleniumPage):
     def errors(self):
         return []  # WebKitWebDriver gives no console log
 
+    def shot(self):
+        # WebKit's screenshot shows the last frame painted: wait for the next
+        # but one, which shows the page as it is now.
+        self.driver.execute_async_script("requestAnimationFrame(() => requestAnimationFrame(arguments[0]))")
+        return super().shot()
+
 
 class FirefoxPage(Page):
     """Firefox ESR, driven by puppeteer-core through firefox.js."""
@@ -267,6 +280,9 @@ class FirefoxPage(Page):
     def send(self, command, *args):
         self.driver.stdin.write(json.dumps({"command": command, "args": list(args)}) + "\n")
         self.driver.stdin.flush()
+        # One answer a command, so nothing is left in stdout's buffer between.
+        if not select.select([self.driver.stdout], [], [], 60)[0]:
+            raise Failed(f"Firefox: {command}: no answer in 60 s")
         answer = json.loads(self.driver.stdout.readline() or '{"error": "firefox.js ended"}')
         if "error" in answer:
             raise Failed(f"Firefox: {command}: {answer['error']}")
