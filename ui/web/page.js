@@ -96,6 +96,14 @@ const VarnelPage = (() => {
             early.push(button);
     });
     board.addEventListener('keydown', dropRepeats);
+    // A tap on the button that has the focus (the first has it at the start)
+    // leaves it without the keyboard's focus ring, which looks pressed: the
+    // tap itself gives the focus back, as a pointer's focus, without a ring.
+    board.addEventListener('pointerdown', (event) => {
+        const button = event.target.closest('button');
+        if (button && event.pointerType === 'touch' && button === document.activeElement)
+            button.blur();
+    });
 
     async function playEarlyClicks() {
         started = true;
@@ -196,6 +204,10 @@ const VarnelPage = (() => {
     return {
         // What the program is told when it cannot go on starting.
         broken,
+        // The page has said why the program cannot run: it does not start.
+        get failed() {
+            return failed;
+        },
 
         // The page comes with the controls in their places; the program
         // takes them over, and makes any that are missing.
@@ -286,5 +298,7 @@ const VarnelPage = (() => {
     };
 })();
 
-// The program's settings: how it tells the page that it could not start.
-var Module = {onAbort: (what) => VarnelPage.broken(what)};
+// The program's settings: how it tells the page that it could not start,
+// and not to start where the page already knows it cannot (some browsers
+// load the program from a file, but the page is not meant to run there).
+var Module = {onAbort: (what) => VarnelPage.broken(what), noInitialRun: VarnelPage.failed};

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: MIT
 // Drives Debian's Firefox ESR for page_test.py through puppeteer-core over
 // WebDriver BiDi: one JSON command a line on stdin, one JSON answer a line on
-// stdout. The commands are what the test does to a page.
+// stdout. The commands are what the test does to a page. Firefox starts
+// with the preferences given as JSON, which emulate a touch screen, forced
+// colours or JavaScript off.
 'use strict';
 const puppeteer = require('puppeteer-core');
 const readline = require('readline');
@@ -13,6 +15,7 @@ const readline = require('readline');
         executablePath: '/usr/bin/firefox-esr',
         headless: true,
         userDataDir: process.argv[2],
+        extraPrefsFirefox: JSON.parse(process.argv[3]),
     });
     const page = await browser.newPage();
     await page.setViewport({width: 640, height: 480});
@@ -25,10 +28,26 @@ const readline = require('readline');
         // A function body with `return`, as WebDriver takes it.
         js: (body, args) => page.evaluate(`(function () { ${body} }).apply(null, ${JSON.stringify(args)})`),
         click: (x, y) => page.mouse.click(x, y),
+        tap: (x, y) => page.touchscreen.tap(x, y),
+        viewport: (width, height) => page.setViewport({width, height}),
+        // Keys as 'Tab' or, with modifiers held, 'Shift+Tab'.
         press: async (keys) => {
-            for (const key of keys)
+            for (const chord of keys) {
+                const [key, ...held] = chord.split('+').reverse();
+                for (const modifier of held)
+                    await page.keyboard.down(modifier);
                 await page.keyboard.press(key);
+                for (const modifier of held)
+                    await page.keyboard.up(modifier);
+            }
         },
+        // A key held until it repeats once.
+        hold: async (key) => {
+            await page.keyboard.down(key);
+            await page.keyboard.down(key);
+            await page.keyboard.up(key);
+        },
+        text: () => page.evaluate(() => document.body.innerText),
         shot: () => page.screenshot({encoding: 'base64'}),
         title: () => page.title(),
         errors: () => errors.splice(0),
