@@ -274,7 +274,7 @@ class ChromiumPage(SeleniumPage):
 
     def accessible(self):
         """Chromium's accessibility tree: (role, name, description) of each node it exposes."""
-        nodes = self.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+        nodes = self.cdp("Accessibility.getFullAXTree")["nodes"]
         return [(n.get("role", {}).get("value"), n.get("name", {}).get("value"),
                  n.get("description", {}).get("value")) for n in nodes if not n.get("ignored")]
 
