@@ -64,7 +64,8 @@ release_packages=(g++-mingw-w64-i686 binutils-mingw-w64-i686 dpkg-dev lintian zi
 # for 32-bit Wine, where it can run).
 windows_packages=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine xvfb xauth)
 
-# What builds and runs a 64-bit build of it, where the kernel runs no 32-bit code.
+# What builds and runs a 64-bit build of it, where 32-bit Wine cannot run or
+# cannot be installed.
 windows64_packages=(g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 wine64)
 
 # need_web_test_node_modules: npm's puppeteer-core for the page's Firefox test,
