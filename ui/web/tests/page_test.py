@@ -287,7 +287,7 @@ class WebKitPage(SeleniumPage):
         self.url = url
         self.profile = tempfile.TemporaryDirectory()
         shown, told = os.pipe()
-        self.display = subprocess.Popen(["Xvfb", "-displayfd", str(told), "-screen", "0", "1024x768x24", "-noreset",
+        self.display = subprocess.Popen(["Xvfb", "-displayfd", str(told), "-screen", "0", "1024x768x24",
                                          "-nolisten", "tcp"], pass_fds=(told,))
         os.close(told)
         # Read to the line's end: Xvfb writes the newline apart, and stops if
