@@ -68,6 +68,17 @@ const std::array<ControlSpec, 50> form1Controls{{
 }};
 // clang-format on
 
+const std::array<std::size_t, 18> buttonsInTabOrder = [] {
+    std::array<std::size_t, 18> order{};
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < form1Controls.size(); ++i)
+        if (form1Controls[i].kind == ControlKind::PushButton)
+            order.at(n++) = i;
+    std::sort(order.begin(), order.end(),
+              [](std::size_t a, std::size_t b) { return form1Controls[a].tabIndex < form1Controls[b].tabIndex; });
+    return order;
+}();
+
 const ControlSpec& controlNamed(std::string_view name)
 {
     const auto found =

@@ -25,6 +25,9 @@ struct WindowSpec {
 
 inline constexpr WindowSpec form1{"Form1", "Varnel", 2775, 1560, 0x00FF0000};
 
+// The title of every box the program shows (the window's caption is another).
+inline constexpr std::string_view applicationTitle = "varnel";
+
 enum class ControlKind { PushButton, ColouredSquare };
 
 struct ControlSpec {
@@ -39,6 +42,9 @@ struct ControlSpec {
 // In stacking order from the bottom: each control is drawn above, and takes
 // the mouse from, those before it.
 extern const std::array<ControlSpec, 50> form1Controls;
+
+// The eighteen buttons' places in form1Controls, in tab order.
+extern const std::array<std::size_t, 18> buttonsInTabOrder;
 
 // Both throw std::out_of_range for a name that is no control of Form1.
 const ControlSpec& controlNamed(std::string_view name);

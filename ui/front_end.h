@@ -9,7 +9,8 @@
 namespace varnel {
 
 // What a front end gives the click handlers: the squares, a message box and
-// the end of the program.
+// the end of the program; and what it gives assistive technology such as a
+// screen reader: the words the program has for it, said the platform's way.
 class FrontEnd {
 public:
     virtual ~FrontEnd() = default;
@@ -31,6 +32,14 @@ public:
     // Tells the player that the program has to stop, and why, then ends it
     // with a failure status.
     virtual void reportFatalFailure(std::string_view report) = 0;
+
+    // Says these words to the player's screen reader now, without moving the
+    // focus: what a click changed.
+    virtual void announce(std::string_view words) = 0;
+
+    // Gives move button n (1 to 16) these words as its description: the
+    // state of its line, read when the button takes the focus.
+    virtual void describeLine(int moveButton, std::string_view words) = 0;
 
 protected:
     FrontEnd() = default;

@@ -60,7 +60,7 @@ ClickHandler clickHandlerOf(std::string_view button)
     return found == buttonHandlers.end() ? nullptr : found->click;
 }
 
-void runClick(FrontEnd& ui, ClickHandler handler) noexcept
+bool runClick(FrontEnd& ui, ClickHandler handler) noexcept
 {
     // One handler at a time. A box keeps the mouse off the window, but not a
     // press from automation or a screen reader, which would otherwise run a
@@ -68,7 +68,7 @@ void runClick(FrontEnd& ui, ClickHandler handler) noexcept
     static bool handling = false;
     // A click queued before the end of the program is dropped.
     if (handling || ui.hasEnded())
-        return;
+        return false;
     handling = true;
     try {
         handler(ui);
@@ -76,6 +76,7 @@ void runClick(FrontEnd& ui, ClickHandler handler) noexcept
         ui.reportFatalFailure(std::string("Varnel has to stop.\n\n") + failure.what());
     }
     handling = false;
+    return true;
 }
 
 } // namespace varnel

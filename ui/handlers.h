@@ -64,7 +64,7 @@ ClickHandler clickHandlerOf(std::string_view button);
 // arrives while another handler is running (waiting in its box), or after the
 // end of the program, runs nothing. The handlers catch nothing; a failure
 // that escapes one (a square that could not be read or set) is reported here
-// and ends the program.
-void runClick(FrontEnd& ui, ClickHandler handler) noexcept;
+// and ends the program. True when the handler ran.
+bool runClick(FrontEnd& ui, ClickHandler handler) noexcept;
 
 } // namespace varnel

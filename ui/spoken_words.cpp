@@ -5,6 +5,8 @@
 #include "rules/moves.h"
 #include "rules/square_access_error.h"
 
+#include <iterator>
+
 namespace varnel {
 
 namespace {
@@ -38,6 +40,36 @@ std::string actionOf(const MoveSpec& move)
     return "Shift row " + number(near.row) + " right";
 }
 
+// What a square holds, in a line's few words.
+std::string shortContent(ColourValue colour)
+{
+    switch (colour) {
+    case Grey:
+        return "empty";
+    case Green:
+        return "green";
+    case Red:
+        return "red";
+    default:
+        return "unknown";
+    }
+}
+
+// A square's new content, said after its place.
+std::string changedTo(ColourValue colour)
+{
+    switch (colour) {
+    case Grey:
+        return "is empty";
+    case Green:
+        return "has a green piece";
+    case Red:
+        return "has a red piece";
+    default:
+        return "has an unknown colour";
+    }
+}
+
 } // namespace
 
 std::string spokenName(const ControlSpec& control)
@@ -68,14 +100,22 @@ std::string spokenContent(ColourValue colour)
     }
 }
 
+std::string spokenSquare(Square s, ColourValue colour) { return placeOf(s) + ", " + spokenContent(colour); }
+
 std::string spokenLine(int moveButton, const BoardState& board)
 {
     const MoveSpec& move = moveOfButton(moveButton);
-    std::string line = "Near slot " + spokenContent(board.colour(move.nearSlot)) + "; cells ";
-    const Square cells[] = {move.c1, move.c2, move.c3, move.c4};
-    for (const Square cell : cells)
-        line += spokenContent(board.colour(cell)) + (cell == move.c4 ? "; " : ", ");
-    return line + "far slot " + spokenContent(board.colour(move.farSlot));
+    std::string line = "Near slot " + shortContent(board.colour(move.nearSlot));
+    const ColourValue cells[] = {board.colour(move.c1), board.colour(move.c2), board.colour(move.c3),
+                                 board.colour(move.c4)};
+    for (std::size_t i = 0; i < std::size(cells);) {
+        std::size_t run = 1;
+        while (i + run < std::size(cells) && cells[i + run] == cells[i])
+            ++run;
+        line += ", " + (run > 1 ? number(static_cast<int>(run)) + " " : "") + shortContent(cells[i]);
+        i += run;
+    }
+    return line + ", far slot " + shortContent(board.colour(move.farSlot));
 }
 
 std::array<std::string, 16> spokenLines(const BoardState& board)
@@ -89,6 +129,21 @@ std::array<std::string, 16> spokenLines(const BoardState& board)
         }
     }
     return all;
+}
+
+std::string spokenChanges(const BoardState& before, const BoardState& after)
+{
+    std::string told;
+    bool atStart = true;
+    for (const Square s : allSquares) {
+        const ColourValue now = after.colour(s);
+        atStart = atStart && now == startColour(s);
+        if (now != before.colour(s))
+            told += (told.empty() ? "" : " ") + placeOf(s) + " " + changedTo(now) + ".";
+    }
+    if (atStart)
+        return "The board is at the start, every cell green and every slot empty.";
+    return told.empty() ? "Nothing moved." : told;
 }
 
 } // namespace varnel

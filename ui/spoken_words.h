@@ -21,13 +21,26 @@ std::string spokenName(const ControlSpec& control);
 // What a square holds: "empty", "green piece" or "red piece".
 std::string spokenContent(ColourValue colour);
 
+// A square with what it holds, as a reader lists the board: "Row 2,
+// column 3, red piece".
+std::string spokenSquare(Square s, ColourValue colour);
+
 // The line a move button shifts, from the button's side: the near slot, the
-// four cells and the far slot. Reads those six squares, so it throws what
-// the board throws for a square that cannot be read.
+// four cells (a run of alike cells counted) and the far slot, short enough to
+// hear out while tabbing on: "Near slot red, 2 green, 2 empty, far slot
+// empty". Reads those six squares, so it throws what the board throws for a
+// square that cannot be read.
 std::string spokenLine(int moveButton, const BoardState& board);
 
 // The lines of all sixteen move buttons, Command1 first. A line with a square
 // that cannot be read is left untold (empty): the next move reports it.
 std::array<std::string, 16> spokenLines(const BoardState& board);
+
+// What a click changed, from the board before it to the board after it:
+// each square that changed, in reading order ("Slot above column 1 has a red
+// piece. Row 4, column 1 is empty."); "Nothing moved." when none did; and
+// that the board is at the start when it is. Only commas and full stops,
+// which screen readers do not voice by default.
+std::string spokenChanges(const BoardState& before, const BoardState& after);
 
 } // namespace varnel

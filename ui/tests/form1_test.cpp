@@ -95,6 +95,12 @@ TEST(Form1, ListsControlsFromTheBottomOfTheStackingWithTheirTabIndices)
         EXPECT_EQ(controlNamed("Command" + std::to_string(n)).tabIndex, n - 1);
     EXPECT_EQ(controlNamed("RESET").tabIndex, 48);
     EXPECT_EQ(controlNamed("END").tabIndex, 49);
+    std::vector<std::string_view> order;
+    for (std::size_t i : buttonsInTabOrder)
+        order.push_back(form1Controls[i].name);
+    EXPECT_EQ(order.front(), "Command1");
+    EXPECT_EQ(order[15], "Command16");
+    EXPECT_EQ(order.back(), "END");
     EXPECT_EQ(controlIndex("END"), 49u);
     EXPECT_EQ(form1Controls[controlIndex("Label7")].name, "Label7");
     EXPECT_THROW((void)controlIndex("Label33"), std::out_of_range);

@@ -6,6 +6,8 @@
 #include "rules/tests/probe_board.h"
 #include "rules/win_check.h"
 #include "tools/solver.h"
+#include "ui/click.h"
+#include "ui/spoken_words.h"
 
 #include <gtest/gtest.h>
 
@@ -39,6 +41,8 @@ public:
         ended_ = ended_ || closeWhileBoxOpen_;
         if (pressWhileBoxOpen_)
             runClick(*this, pressWhileBoxOpen_);
+        if (!clickWhileBoxOpen_.empty())
+            clickControl(*this, clickWhileBoxOpen_);
     }
     void endProgram() override
     {
@@ -51,11 +55,17 @@ public:
         record("fatal: " + std::string(report));
         ended_ = true;
     }
+    void announce(std::string_view words) override { record("say: " + std::string(words)); }
+    void describeLine(int moveButton, std::string_view words) override
+    {
+        record("line " + std::to_string(moveButton) + ": " + std::string(words));
+    }
 
     // The window system closes the window while the next box is open.
     void closeWhileBoxOpen() { closeWhileBoxOpen_ = true; }
     // A screen reader or automation presses a button while a box is open.
     void pressWhileBoxOpen(ClickHandler click) { pressWhileBoxOpen_ = click; }
+    void clickWhileBoxOpen(std::string control) { clickWhileBoxOpen_ = std::move(control); }
 
     const ProbeBoard& probe() const { return board_; }
     const std::vector<Event>& events() const { return events_; }
@@ -68,6 +78,7 @@ private:
     bool ended_ = false;
     bool closeWhileBoxOpen_ = false;
     ClickHandler pressWhileBoxOpen_ = nullptr;
+    std::string clickWhileBoxOpen_;
 };
 
 MemoryBoard afterMoves(const std::vector<int>& buttons)
@@ -246,6 +257,39 @@ TEST(Handlers, RunOneAtATimeEvenWhenAButtonIsPressedUnderABox)
         runClick(ui, Command5_Click);
         EXPECT_EQ(ui.probe().board(), afterMoves({1, 12, 5}));
     }
+}
+
+std::vector<std::string> whatsOf(const FakeFrontEnd& ui)
+{
+    std::vector<std::string> whats;
+    for (const Event& e : ui.events())
+        whats.push_back(e.what);
+    return whats;
+}
+
+TEST(Handlers, TellAScreenReaderWhatEachClickChangedAndNothingElse)
+{
+    // A push-out: the four lines through the two changed squares get new
+    // words, then the change is said.
+    FakeFrontEnd ui;
+    clickControl(ui, "Command1");
+    const MemoryBoard after = afterMoves({1});
+    std::vector<std::string> told;
+    for (int line : {1, 8, 12, 13})
+        told.push_back("line " + std::to_string(line) + ": " + spokenLine(line, after));
+    told.push_back("say: Slot above column 1 has a red piece. Row 4, column 1 is empty.");
+    EXPECT_EQ(whatsOf(ui), told);
+
+    // After a blocked move's box, that nothing moved; a click under the box,
+    // on a square or after the end tells nothing.
+    FakeFrontEnd blocked(afterMoves({1, 12}));
+    blocked.clickWhileBoxOpen("RESET");
+    clickControl(blocked, "Command1");
+    clickControl(blocked, "Label6");
+    clickControl(blocked, "END");
+    clickControl(blocked, "RESET");
+    EXPECT_EQ(whatsOf(blocked), (std::vector<std::string>{"message: You cannot move the column if the head is red.",
+                                                          "say: Nothing moved.", "end"}));
 }
 
 TEST(Handlers, AreFoundOnlyForTheEighteenButtons)

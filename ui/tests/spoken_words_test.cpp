@@ -45,19 +45,34 @@ TEST(SpokenWords, TellASquaresContentAndAMoveButtonsLineFromItsSide)
     EXPECT_EQ(spokenContent(0x00FF0000), "unknown colour");
 
     MemoryBoard board;
-    EXPECT_EQ(spokenLine(5, board),
-              "Near slot empty; cells green piece, green piece, green piece, green piece; far slot empty");
+    EXPECT_EQ(spokenSquare(Square::Label14, Red), "Row 2, column 3, red piece");
+
+    EXPECT_EQ(spokenLine(5, board), "Near slot empty, 4 green, far slot empty");
     applyMove(board, moveOfButton(1));
-    EXPECT_EQ(spokenLine(12, board),
-              "Near slot empty; cells empty, green piece, green piece, green piece; far slot red piece");
-    EXPECT_EQ(spokenLine(1, board),
-              "Near slot red piece; cells green piece, green piece, green piece, empty; far slot empty");
+    EXPECT_EQ(spokenLine(12, board), "Near slot empty, empty, 3 green, far slot red");
+    EXPECT_EQ(spokenLine(1, board), "Near slot red, 3 green, empty, far slot empty");
 
     // A square that cannot be read leaves its line untold, and only that one.
     const testing::ProbeBoard failing(board, 1);
     const auto lines = spokenLines(failing);
     EXPECT_EQ(lines[0], "");
     EXPECT_EQ(lines[11], spokenLine(12, board));
+}
+
+TEST(SpokenWords, TellWhatAClickChanged)
+{
+    MemoryBoard start;
+    MemoryBoard pushed;
+    applyMove(pushed, moveOfButton(1));
+    MemoryBoard pulled = pushed;
+    applyMove(pulled, moveOfButton(12));
+    EXPECT_EQ(spokenChanges(start, pushed), "Slot above column 1 has a red piece. Row 4, column 1 is empty.");
+    EXPECT_EQ(spokenChanges(pushed, pulled),
+              "Slot above column 1 is empty. Row 1, column 1 has a red piece. Row 4, column 1 has a green piece.");
+    EXPECT_EQ(spokenChanges(pulled, pulled), "Nothing moved.");
+    const char* const atStart = "The board is at the start, every cell green and every slot empty.";
+    EXPECT_EQ(spokenChanges(pulled, start), atStart);
+    EXPECT_EQ(spokenChanges(start, start), atStart);
 }
 
 } // namespace

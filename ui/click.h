@@ -1,0 +1,21 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ui/front_end.h"
+
+#include <string_view>
+
+namespace varnel {
+
+// Where a front end hands over a click on the control of that name: runs its
+// handler (a control without one does nothing), then tells the player's
+// screen reader what the click changed, through the front end's announce and
+// describeLine. Nothing is told after the end of the program, nor for a click
+// that ran no handler.
+void clickControl(FrontEnd& ui, std::string_view control);
+
+// Gives every move button the words of its line, as the window opens.
+void describeAllLines(FrontEnd& ui);
+
+} // namespace varnel
