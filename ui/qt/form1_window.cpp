@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "form1_window.h"
 
+#include "ui/click.h"
 #include "ui/form1.h"
-#include "ui/handlers.h"
 #include "ui/spoken_words.h"
 
 #include <QCloseEvent>
@@ -28,9 +28,6 @@ QRect pixelsOf(TwipRect r)
 }
 
 QString qt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-// The application title of every box the program shows.
-const QString applicationTitle = QStringLiteral("varnel");
 
 } // namespace
 
@@ -62,7 +59,7 @@ Form1Window::Form1Window()
     resize(pixelsOf({0, 0, form1.clientWidth, form1.clientHeight}).size());
 
     // Each new child is stacked above the ones before it, as the table runs.
-    std::array<QPushButton*, form1Controls.size()> byTabIndex{};
+    std::array<QWidget*, form1Controls.size()> controls{};
     for (const ControlSpec& c : form1Controls) {
         QWidget* control = nullptr;
         if (c.kind == ControlKind::ColouredSquare) {
@@ -73,45 +70,35 @@ Form1Window::Form1Window()
             auto* button = new QPushButton(qt(c.caption), this);
             button->setAutoDefault(false);
             button->installEventFilter(this);
-            const ClickHandler handler = clickHandlerOf(c.name);
-            connect(button, &QPushButton::clicked, this, [this, handler] {
-                runClick(*this, handler);
-                if (!ended_)
-                    describeLines();
-            });
-            byTabIndex[static_cast<std::size_t>(c.tabIndex)] = button;
-            if (c.tabIndex < 16) // Command1 to Command16 come first in the tab order
-                moveButtons_[static_cast<std::size_t>(c.tabIndex)] = button;
+            connect(button, &QPushButton::clicked, this, [this, name = c.name] { clickControl(*this, name); });
             control = button;
         }
         control->setObjectName(qt(c.name));
         control->setAccessibleName(qt(spokenName(c)));
         control->setGeometry(pixelsOf(c.rect));
+        controls[static_cast<std::size_t>(&c - form1Controls.data())] = control;
     }
-    describeLines();
+    notice_ = new NoticeWidget(this);
 
     QWidget* previous = nullptr;
-    for (QPushButton* button : byTabIndex) {
-        if (!button)
-            continue;
+    for (const std::size_t i : buttonsInTabOrder) {
         if (previous)
-            setTabOrder(previous, button);
+            setTabOrder(previous, controls[i]);
         else
-            button->setFocus();
-        previous = button;
+            controls[i]->setFocus();
+        previous = controls[i];
     }
+    for (std::size_t n = 0; n < moveButtons_.size(); ++n) // Command1 to Command16 come first in the tab order
+        moveButtons_[n] = static_cast<QPushButton*>(controls[buttonsInTabOrder[n]]);
+    describeAllLines(*this);
 }
 
-void Form1Window::describeLines()
+void Form1Window::describeLine(int moveButton, std::string_view words)
 {
-    const auto told = spokenLines(squares_);
-    for (std::size_t i = 0; i < moveButtons_.size(); ++i) {
-        // Only a line that changed is announced again.
-        const QString line = qt(told[i]);
-        if (moveButtons_[i]->accessibleDescription() != line)
-            moveButtons_[i]->setAccessibleDescription(line);
-    }
+    moveButtons_.at(static_cast<std::size_t>(moveButton - 1))->setAccessibleDescription(qt(words));
 }
+
+void Form1Window::announce(std::string_view words) { notice_->say(qt(words)); }
 
 // Return and Enter click the focused button, as Space does.
 bool Form1Window::eventFilter(QObject* watched, QEvent* event)
@@ -139,7 +126,7 @@ void Form1Window::closeEvent(QCloseEvent* event)
 
 void Form1Window::showMessage(std::string_view text)
 {
-    QMessageBox box(QMessageBox::NoIcon, applicationTitle, qt(text), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, qt(applicationTitle), qt(text), QMessageBox::Ok, this);
     box.setDefaultButton(QMessageBox::Ok);
     box.button(QMessageBox::Ok)->setIcon(QIcon());
     box.exec();
@@ -156,7 +143,7 @@ void Form1Window::reportFatalFailure(std::string_view report)
 {
     ended_ = true;
     std::fprintf(stderr, "varnel: %.*s\n", static_cast<int>(report.size()), report.data());
-    QMessageBox box(QMessageBox::Critical, applicationTitle, qt(report), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Critical, qt(applicationTitle), qt(report), QMessageBox::Ok, this);
     box.exec();
     // Hidden rather than closed: closing the last window would end the
     // program with a success status.

@@ -5,6 +5,7 @@
 #include "rules/board_state.h"
 #include "rules/square_access_error.h"
 #include "ui/front_end.h"
+#include "ui/qt/notice_widget.h"
 #include "ui/qt/square_widget.h"
 
 #include <QPointer>
@@ -44,16 +45,16 @@ public:
     void endProgram() override;
     bool hasEnded() const override { return ended_; }
     void reportFatalFailure(std::string_view report) override;
+    void announce(std::string_view words) override;
+    void describeLine(int moveButton, std::string_view words) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Tells assistive technology the state of each move button's line.
-    void describeLines();
-
     QtSquares squares_;
+    NoticeWidget* notice_;                       // above the controls, which it leaves alone
     std::array<QPushButton*, 16> moveButtons_{}; // Command1 to Command16
     bool ended_ = false;
 };

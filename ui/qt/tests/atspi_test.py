@@ -20,10 +20,11 @@ from gi.repository import GLib
 BUTTONS = ([f"Shift column {n} up" for n in range(1, 5)] + [f"Shift row {n} right" for n in range(1, 5)]
            + [f"Shift column {n} down" for n in range(4, 0, -1)] + [f"Shift row {n} left" for n in range(4, 0, -1)]
            + ["Reset the board", "End the game"])
-FULL_LINE = "Near slot empty; cells green piece, green piece, green piece, green piece; far slot empty"
+FULL_LINE = "Near slot empty, 4 green, far slot empty"
 
 failures = []
 changes = []  # (name, description) as the events told them
+notices = []  # what the program announced, as notifications that appeared
 
 
 def check(ok, what):
@@ -74,6 +75,9 @@ def main():
     program = subprocess.Popen([sys.argv[1]], env=env)
     pyatspi.Registry.registerEventListener(lambda e: changes.append((e.source.name, e.source.description)),
                                            "object:property-change:accessible-description")
+    pyatspi.Registry.registerEventListener(
+        lambda e: e.detail1 and e.source.getRoleName() == "notification" and notices.append(e.source.name),
+        "object:state-changed:showing")
     try:
         application = find_application("varnel")
         window = application[0]
@@ -91,6 +95,7 @@ def main():
 
         # A short game, followed by the values alone.
         press(named["Shift column 1 up"])
+        check(notices == ["Slot above column 1 has a red piece. Row 4, column 1 is empty."], f"said {notices}")
         check(("Slot above column 1", "red piece") in changes, "the push-out is announced at the slot")
         check(("Row 4, column 1", "empty") in changes, "and at the cell it left")
         check(not any(name == "Shift row 2 left" for name, _ in changes), "lines that did not change stay quiet")
@@ -100,8 +105,7 @@ def main():
         check(named["Slot above column 1"].description == "empty", "its slot is empty again")
         check(not any(name.startswith("Row 2") for name, _ in changes), "unchanged squares stay quiet")
         line = named["Shift column 1 up"].description
-        check(line == "Near slot empty; cells red piece, green piece, green piece, green piece; far slot empty",
-              f"the line from above column 1: {line!r}")
+        check(line == "Near slot empty, red, 3 green, far slot empty", f"the line from above column 1: {line!r}")
 
         # The blocked box is read out with its title and text.
         press(named["Shift column 1 up"])
@@ -116,6 +120,9 @@ def main():
             press(named["Shift row 1 right"])
             check(named["Slot right of row 1"].description == "empty", "a press under the box ran a move")
             press(ok)
+        notices.clear()
+        press(named["Reset the board"])
+        check(notices == ["The board is at the start, every cell green and every slot empty."], f"said {notices}")
         press(named["End the game"])
         check(program.wait(10) == 0, "END ends the program")
     finally:
