@@ -15,13 +15,13 @@ public:
     void setColour(Square s, ColourValue c) override;
 };
 
-// The window Form1 as a web page: its 50 controls are elements that the
-// page's script makes at the program's request, and the page reports clicks
-// on the buttons back to it.
+// The window Form1 as a web page. The page comes with its 50 controls in
+// place; the program takes them over, and the page reports clicks on the
+// buttons back to it by name.
 class Form1Page final : public FrontEnd {
 public:
-    // Makes the controls, the squares at their start colours, and gives
-    // Command1 the focus. There is one page, so one Form1Page at a time.
+    // Gives the squares their start colours and the buttons their lines,
+    // then lets the page play clicks. There is one page, so one Form1Page.
     Form1Page();
     ~Form1Page() override;
     Form1Page(const Form1Page&) = delete;
@@ -33,14 +33,10 @@ public:
     void endProgram() override;
     bool hasEnded() const override { return ended_; }
     void reportFatalFailure(std::string_view report) override;
-
-    // A click on the control at this place in the window's table.
-    void click(int controlIndex);
+    void announce(std::string_view words) override;
+    void describeLine(int moveButton, std::string_view words) override;
 
 private:
-    // Tells assistive technology the state of each move button's line.
-    void describeLines();
-
     PageSquares squares_;
     bool ended_ = false;
 };

@@ -3,13 +3,18 @@
 // Writes the page's index.html with the board already in it, and its style
 // sheet with each control's place and each square's start colour, so that
 // the browser paints the start position before the program has loaded. The
-// program takes over these elements when it starts.
+// program takes over these elements when it starts. The page's one inline
+// script, which catches clicks until then, is allowed by its hash in the
+// page's policy.
 //   make_page INDEX.HTML VARNEL.CSS OUT-INDEX.HTML OUT-VARNEL.CSS
 #include "rules/board_state.h"
 #include "ui/form1.h"
 #include "ui/spoken_words.h"
 
+#include <emscripten.h>
+
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -49,21 +54,47 @@ std::string cssColour(ColourValue c)
            std::to_string((c >> 16) & 0xff) + ")";
 }
 
-// The elements as page.js makes them, in the table's (stacking) order.
+// The SHA-256 of the text, in base64 (44 characters), by Node.js's crypto.
+EM_JS(void, sha256Base64, (const char* text, char* out, int size),
+      { stringToUTF8(require('crypto').createHash('sha256').update(UTF8ToString(text)).digest('base64'), out, size); });
+
+// The controls in the table's (stacking) order. The buttons' tabindex, from
+// 1, gives the keyboard their tab order from the start.
 std::string boardMarkup()
 {
+    std::array<int, form1Controls.size()> tabPlace{};
+    for (std::size_t n = 0; n < buttonsInTabOrder.size(); ++n)
+        tabPlace[buttonsInTabOrder[n]] = static_cast<int>(n) + 1;
     std::string out = "<div id=\"board\">\n";
     for (const ControlSpec& c : form1Controls) {
         const std::string name(c.name);
-        const std::string label = " aria-label=\"" + escaped(spokenName(c)) + "\"";
         if (c.square)
-            out += "<div id=\"" + name + "\" class=\"square\" role=\"img\"" + label + ">" + escaped(c.caption) +
-                   "</div>\n";
+            out += "<div id=\"" + name + "\" class=\"square\" role=\"img\" aria-label=\"" +
+                   escaped(spokenSquare(*c.square, startColour(*c.square))) + "\">" + escaped(c.caption) + "</div>\n";
         else
-            out += "<button id=\"" + name + "\" class=\"control\" type=\"button\"" + label +
+            out += "<button id=\"" + name + "\" class=\"control\" type=\"button\" aria-label=\"" +
+                   escaped(spokenName(c)) + "\" tabindex=\"" + std::to_string(tabPlace[controlIndex(c.name)]) + "\"" +
                    (c.tabIndex == 0 ? " autofocus" : "") + ">" + escaped(c.caption) + "</button>\n";
     }
     return out + "</div>";
+}
+
+// Lets the policy's script-src run the page's inline script, and only it.
+bool allowInlineScript(std::string& html)
+{
+    const std::string open = "<script>";
+    const std::string close = "</script>";
+    const std::string policy = "script-src 'self'";
+    const auto start = html.find(open);
+    const auto end = html.find(close, start);
+    const auto at = html.find(policy);
+    if (start == std::string::npos || end == std::string::npos || at == std::string::npos)
+        return false;
+    const std::string script = html.substr(start + open.size(), end - start - open.size());
+    std::array<char, 45> hash{};
+    sha256Base64(script.c_str(), hash.data(), static_cast<int>(hash.size()));
+    html.insert(at + policy.size(), " 'sha256-" + std::string(hash.data()) + "'");
+    return true;
 }
 
 std::string boardStyle()
@@ -127,6 +158,10 @@ int main(int argc, char** argv)
         return 1;
     }
     html.replace(at, empty.size(), boardMarkup());
+    if (!allowInlineScript(html)) {
+        std::fprintf(stderr, "make_page: %s has no inline script or no script-src 'self' for it\n", argv[1]);
+        return 1;
+    }
     if (!write(argv[3], html) || !write(argv[4], css + boardStyle())) {
         std::fprintf(stderr, "make_page: cannot write %s or %s\n", argv[3], argv[4]);
         return 1;

@@ -1,13 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Varnel developers
 // SPDX-License-Identifier: MIT
-// The page's side of Varnel: it makes the elements the program asks for,
-// reports clicks on the buttons, shows the program's boxes and, at the end,
-// takes the game off the page. The game itself is all in the program.
+// The page's side of Varnel: it plays the clicks that the page's first
+// script catches, shows the program's boxes and words, fits the board to the
+// screen and, at the end, takes the game off the page. The board comes with
+// the page; the game itself is all in the program.
 'use strict';
 
 const VarnelPage = (() => {
     const board = document.getElementById('board');
     const starting = document.getElementById('starting');
+    const told = document.getElementById('changes');
     let failed = false;
 
     // The page says it is loading until the program is ready, and if the
@@ -30,6 +32,10 @@ const VarnelPage = (() => {
                     + 'Open the page in a browser that has it.');
     const broken = (what) => cannotStart(`Varnel could not start: ${what}. Load the page again; if that does not `
                                          + 'help, unpack the page\'s folder again, with all its files.');
+    window.addEventListener('error', (event) => {
+        if (event.target instanceof HTMLScriptElement)
+            broken(`${event.target.src} did not load`);
+    }, true);
 
     // On a phone (a coarse pointer) or in a viewport too narrow for it, the
     // board fills the viewport but for a margin, scaled as a whole so that
@@ -67,35 +73,6 @@ const VarnelPage = (() => {
     coarse.addEventListener('change', fit);
     fit();
 
-    window.addEventListener('error', (event) => {
-        if (event.target instanceof HTMLScriptElement)
-            broken(`${event.target.src} did not load`);
-    }, true);
-    let buttons = []; // by tab index, then in tab order
-    let running = false; // a click's handler has not finished: no other starts
-    let ended = false;
-    let changes = []; // what a click changed, for the live region
-
-    const cssColour = (c) => `rgb(${c & 0xff}, ${(c >> 8) & 0xff}, ${(c >> 16) & 0xff})`;
-
-    const square = (name) => {
-        const element = document.getElementById(name);
-        return element && element.classList.contains('square') && board.contains(element) ? element : null;
-    };
-
-    // Clicks on the page's buttons before the program is ready wait here, to
-    // be played in order once it is.
-    const early = [];
-    const controlIndex = new Map(); // a button's place in the window's table
-    let started = false;
-    board.addEventListener('click', (event) => {
-        const button = event.target.closest('button');
-        if (button && started)
-            click(controlIndex.get(button));
-        else if (button)
-            early.push(button);
-    });
-    board.addEventListener('keydown', dropRepeats);
     // A tap on the button that has the focus (the first has it at the start)
     // leaves it without the keyboard's focus ring, which looks pressed: the
     // tap itself gives the focus back, as a pointer's focus, without a ring.
@@ -105,29 +82,12 @@ const VarnelPage = (() => {
             button.blur();
     });
 
-    async function playEarlyClicks() {
-        started = true;
-        for (const button of early.splice(0))
-            await click(controlIndex.get(button));
-    }
+    // The buttons in the order their tabindex gives, which the page comes with.
+    const buttons = [...board.querySelectorAll('button')].sort((a, b) => a.tabIndex - b.tabIndex);
 
-    async function click(index) {
-        if (running || ended)
-            return;
-        running = true;
-        try {
-            await Module.ccall('varnel_click', null, ['number'], [index], {async: true});
-        } finally {
-            running = false;
-            if (changes.length && !ended)
-                document.getElementById('changes').textContent = changes.join('. ') + '.';
-            changes = [];
-        }
-    }
-
-    // Tab and Shift+Tab go round the buttons in tab order and stay on the page.
+    // Tab and Shift+Tab go round the buttons and stay on the page.
     function moveFocus(event) {
-        if (event.key !== 'Tab' || ended)
+        if (event.key !== 'Tab' || !board.isConnected)
             return;
         event.preventDefault();
         const here = buttons.indexOf(document.activeElement);
@@ -135,11 +95,34 @@ const VarnelPage = (() => {
         buttons[here < 0 ? 0 : (here + step) % buttons.length].focus();
     }
 
-    // A held Enter clicks once, not again as the key repeats.
-    function dropRepeats(event) {
-        if (event.key === 'Enter' && event.repeat)
-            event.preventDefault();
+    // One click at a time goes to the program: a call made while it waits
+    // for a box would take that wait over. The program itself drops a click
+    // made under its box; the clicks caught before it was ready are played
+    // in order, each after the one before has finished.
+    let waiting = null;
+    async function click(name) {
+        if (waiting)
+            return;
+        waiting = Module.ccall('varnel_click', null, ['string'], [name], {async: true});
+        try {
+            await waiting;
+        } finally {
+            waiting = null;
+        }
     }
+    async function playCaught(caught) {
+        let playing = true;
+        varnelClicks = {push: (name) => (playing ? caught.push(name) : click(name))};
+        while (caught.length)
+            await click(caught.shift());
+        playing = false;
+    }
+
+    const square = (name) => {
+        const element = document.getElementById(name);
+        return element && element.classList.contains('square') && board.contains(element) ? element : null;
+    };
+    const cssColour = (c) => `rgb(${c & 0xff}, ${(c >> 8) & 0xff}, ${(c >> 16) & 0xff})`;
 
     const made = (tag, className, text) => {
         const element = document.createElement(tag);
@@ -209,58 +192,38 @@ const VarnelPage = (() => {
             return failed;
         },
 
-        // The page comes with the controls in their places; the program
-        // takes them over, and makes any that are missing.
-        makeControl(index, name, isSquare, caption, spoken, left, top, width, height, tabIndex) {
-            const found = document.getElementById(name);
-            const element = found && board.contains(found) ? found : document.createElement(isSquare ? 'div' : 'button');
-            element.id = name;
-            element.className = isSquare ? 'square' : 'control';
-            element.textContent = caption;
-            element.setAttribute('aria-label', spoken);
-            if (isSquare)
-                element.setAttribute('role', 'img');
-            Object.assign(element.style, {left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px`});
-            if (!isSquare) {
-                element.type = 'button';
-                controlIndex.set(element, index);
-                buttons[tabIndex] = element;
-            }
-            if (element !== found)
-                board.appendChild(element);
-        },
-
+        // The colour last written to the square, or -1 when it is not on the page.
         colour(name) {
             const element = square(name);
-            return element ? element.varnelColour : -1;
+            return element && element.varnelColour !== undefined ? element.varnelColour : -1;
         },
 
-        setColour(name, colour, content) {
+        // `label` names the square with what it now holds.
+        setColour(name, colour, label) {
             const element = square(name);
             if (!element)
                 return 0;
-            if (element.varnelColour !== colour) {
-                if (element.varnelColour !== undefined)
-                    changes.push(`${element.getAttribute('aria-label')}: ${content}`);
-                element.varnelColour = colour;
-                element.style.backgroundColor = cssColour(colour);
-                element.setAttribute('aria-description', content);
-            }
+            element.varnelColour = colour;
+            element.style.backgroundColor = cssColour(colour);
+            element.setAttribute('aria-label', label);
             return 1;
         },
 
         // A button that is gone keeps no description: nothing to tell.
-        describe(name, description) {
+        describe(name, words) {
             const element = document.getElementById(name);
             if (element)
-                element.setAttribute('aria-description', description);
+                element.setAttribute('aria-description', words);
+        },
+
+        // Said once by the live region; the same words again are made to
+        // differ, so that they are said again too.
+        announce(words) {
+            told.textContent = told.textContent === words ? `${words}\u00a0` : words;
         },
 
         ready() {
             starting.hidden = true;
-            // After the program's start-up has returned, so that it can take clicks.
-            Promise.resolve().then(playEarlyClicks);
-            buttons = buttons.filter(Boolean);
             document.addEventListener('keydown', moveFocus);
             // A press off the buttons (a square, an empty cell, the
             // background) changes nothing, the focus included.
@@ -268,11 +231,10 @@ const VarnelPage = (() => {
                 if (!event.target.closest('button, a'))
                     event.preventDefault();
             });
-            buttons[0].focus();
+            // After the program's start-up has returned, so that it can take clicks.
+            Promise.resolve(varnelClicks).then(playCaught);
         },
 
-        // A modal box: nothing else on the page reacts while it is open, and
-        // the keyboard stays with it. Enter, Space, Escape or OK close it.
         showBox(title, text) {
             return new Promise((resolve) => {
                 // Whatever goes wrong here, the handler waiting on the box
@@ -286,14 +248,17 @@ const VarnelPage = (() => {
             });
         },
 
-        // The end of the program: the game leaves the page for good.
+        // The end of the program: the game leaves the page for good, and
+        // the focus goes to the link whose name says so. An installed app's
+        // own window closes, where the browser lets the page close it.
         end() {
-            ended = true;
             board.remove();
-            document.getElementById('changes').textContent = '';
+            told.textContent = '';
             const message = document.getElementById('ended');
             message.hidden = false;
             message.querySelector('a').focus();
+            if (matchMedia('(display-mode: standalone)').matches)
+                window.close();
         },
     };
 })();
