@@ -55,21 +55,6 @@ std::string shortContent(ColourValue colour)
     }
 }
 
-// A square's new content, said after its place.
-std::string changedTo(ColourValue colour)
-{
-    switch (colour) {
-    case Grey:
-        return "is empty";
-    case Green:
-        return "has a green piece";
-    case Red:
-        return "has a red piece";
-    default:
-        return "has an unknown colour";
-    }
-}
-
 } // namespace
 
 std::string spokenName(const ControlSpec& control)
@@ -139,11 +124,11 @@ std::string spokenChanges(const BoardState& before, const BoardState& after)
         const ColourValue now = after.colour(s);
         atStart = atStart && now == startColour(s);
         if (now != before.colour(s))
-            told += (told.empty() ? "" : " ") + placeOf(s) + " " + changedTo(now) + ".";
+            told += placeOf(s) + ": " + spokenContent(now) + ". ";
     }
     if (atStart)
-        return "The board is at the start, every cell green and every slot empty.";
-    return told.empty() ? "Nothing moved." : told;
+        told += "The board is at the start. ";
+    return told.empty() ? "Nothing moved." : told.substr(0, told.size() - 1);
 }
 
 } // namespace varnel

@@ -37,10 +37,9 @@ std::string spokenLine(int moveButton, const BoardState& board);
 std::array<std::string, 16> spokenLines(const BoardState& board);
 
 // What a click changed, from the board before it to the board after it:
-// each square that changed, in reading order ("Slot above column 1 has a red
-// piece. Row 4, column 1 is empty."); "Nothing moved." when none did; and
-// that the board is at the start when it is. Only commas and full stops,
-// which screen readers do not voice by default.
+// each square that changed, in reading order ("Slot above column 1: red
+// piece. Row 4, column 1: empty."), then whether the board is at the start;
+// "Nothing moved." when no square changed elsewhere.
 std::string spokenChanges(const BoardState& before, const BoardState& after);
 
 } // namespace varnel

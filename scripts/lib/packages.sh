@@ -53,7 +53,7 @@ build_packages=(cmake ninja-build g++ libgtest-dev clang-format qt6-base-dev des
     xvfb xauth dbus at-spi2-core python3-pyatspi reuse git)
 
 # What compiles the web page to WebAssembly, and what tests it in a browser.
-web_build_packages=(emscripten)
+web_build_packages=(emscripten esbuild)
 web_test_packages=(chromium chromium-driver python3-selenium python3-pil firefox-esr webkit2gtk-driver)
 
 # What makes the release files and checks them.

@@ -277,7 +277,7 @@ TEST(Handlers, TellAScreenReaderWhatEachClickChangedAndNothingElse)
     std::vector<std::string> told;
     for (int line : {1, 8, 12, 13})
         told.push_back("line " + std::to_string(line) + ": " + spokenLine(line, after));
-    told.push_back("say: Slot above column 1 has a red piece. Row 4, column 1 is empty.");
+    told.push_back("say: Slot above column 1: red piece. Row 4, column 1: empty.");
     EXPECT_EQ(whatsOf(ui), told);
 
     // After a blocked move's box, that nothing moved; a click under the box,

@@ -8,6 +8,8 @@
 // page's policy.
 //   make_page INDEX.HTML VARNEL.CSS OUT-INDEX.HTML OUT-VARNEL.CSS
 #include "rules/board_state.h"
+#include "rules/memory_board.h"
+#include "rules/moves.h"
 #include "ui/form1.h"
 #include "ui/spoken_words.h"
 
@@ -73,9 +75,17 @@ std::string boardMarkup()
                    escaped(spokenSquare(*c.square, startColour(*c.square))) + "\">" + escaped(c.caption) + "</div>\n";
         else
             out += "<button id=\"" + name + "\" class=\"control\" type=\"button\" aria-label=\"" +
-                   escaped(spokenName(c)) + "\" tabindex=\"" + std::to_string(tabPlace[controlIndex(c.name)]) + "\"" +
+                   escaped(spokenName(c)) + "\"" + (c.tabIndex < 16 ? " aria-describedby=\"" + name + "-line\"" : "") +
+                   " tabindex=\"" + std::to_string(tabPlace[controlIndex(c.name)]) + "\"" +
                    (c.tabIndex == 0 ? " autofocus" : "") + ">" + escaped(c.caption) + "</button>\n";
     }
+    // Each move button's line, in words, for its description. A change of
+    // these is not announced as the button takes the focus, as a change of
+    // the button's own description attribute is in some browsers.
+    const auto told = spokenLines(MemoryBoard{});
+    out += "</div>\n<div hidden>";
+    for (std::size_t n = 0; n < told.size(); ++n)
+        out += "<span id=\"" + std::string(moveTable[n].button) + "-line\">" + escaped(told[n]) + "</span>";
     return out + "</div>";
 }
 

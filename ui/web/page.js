@@ -209,11 +209,11 @@ const VarnelPage = (() => {
             return 1;
         },
 
-        // A button that is gone keeps no description: nothing to tell.
+        // A button's description is its line's words, kept beside the board.
         describe(name, words) {
-            const element = document.getElementById(name);
-            if (element)
-                element.setAttribute('aria-description', words);
+            const line = document.getElementById(`${name}-line`);
+            if (line)
+                line.textContent = words;
         },
 
         // Said once by the live region; the same words again are made to
