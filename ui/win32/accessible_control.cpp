@@ -47,8 +47,10 @@ const Libraries* libraries()
         l.dispInvoke = find<Libraries::Dispatch>(oleaut, "DispInvoke");
         const auto loadTypeLibrary = find<Libraries::LoadTypeLibrary>(oleaut, "LoadTypeLibEx");
         wchar_t path[MAX_PATH];
+        // 0 is a failure and MAX_PATH a path cut short: neither names the file.
+        const DWORD length = oleacc ? GetModuleFileNameW(oleacc, path, MAX_PATH) : 0;
         ITypeLib* types = nullptr;
-        if (loadTypeLibrary && oleacc && GetModuleFileNameW(oleacc, path, MAX_PATH) < MAX_PATH &&
+        if (loadTypeLibrary && length > 0 && length < MAX_PATH &&
             SUCCEEDED(loadTypeLibrary(path, REGKIND_NONE, &types))) {
             types->GetTypeInfoOfGuid(__uuidof(IAccessible), &l.accessibleType);
             types->Release();
