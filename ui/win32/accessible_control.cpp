@@ -29,26 +29,23 @@ struct Libraries {
     ITypeInfo* accessibleType = nullptr;
 };
 
-template <typename Function> Function find(HMODULE library, const char* name)
-{
-    return library ? reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name))) : nullptr;
-}
-
 const Libraries* libraries()
 {
     static const Libraries found = [] {
         Libraries l;
         HMODULE oleacc = loadSystemLibrary(L"oleacc.dll");
         HMODULE oleaut = loadSystemLibrary(L"oleaut32.dll");
-        l.createStdAccessibleObject = find<Libraries::CreateStd>(oleacc, "CreateStdAccessibleObject");
-        l.lresultFromObject = find<Libraries::Lresult>(oleacc, "LresultFromObject");
-        l.sysAllocString = find<Libraries::AllocString>(oleaut, "SysAllocString");
-        l.dispGetIDsOfNames = find<Libraries::DispatchNames>(oleaut, "DispGetIDsOfNames");
-        l.dispInvoke = find<Libraries::Dispatch>(oleaut, "DispInvoke");
-        const auto loadTypeLibrary = find<Libraries::LoadTypeLibrary>(oleaut, "LoadTypeLibEx");
+        l.createStdAccessibleObject = findFunction<Libraries::CreateStd>(oleacc, "CreateStdAccessibleObject");
+        l.lresultFromObject = findFunction<Libraries::Lresult>(oleacc, "LresultFromObject");
+        l.sysAllocString = findFunction<Libraries::AllocString>(oleaut, "SysAllocString");
+        l.dispGetIDsOfNames = findFunction<Libraries::DispatchNames>(oleaut, "DispGetIDsOfNames");
+        l.dispInvoke = findFunction<Libraries::Dispatch>(oleaut, "DispInvoke");
+        const auto loadTypeLibrary = findFunction<Libraries::LoadTypeLibrary>(oleaut, "LoadTypeLibEx");
         wchar_t path[MAX_PATH];
+        // 0 is a failure and MAX_PATH a path cut short: neither names the file.
+        const DWORD length = oleacc ? GetModuleFileNameW(oleacc, path, MAX_PATH) : 0;
         ITypeLib* types = nullptr;
-        if (loadTypeLibrary && oleacc && GetModuleFileNameW(oleacc, path, MAX_PATH) < MAX_PATH &&
+        if (loadTypeLibrary && length > 0 && length < MAX_PATH &&
             SUCCEEDED(loadTypeLibrary(path, REGKIND_NONE, &types))) {
             types->GetTypeInfoOfGuid(__uuidof(IAccessible), &l.accessibleType);
             types->Release();

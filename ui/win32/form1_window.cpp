@@ -3,9 +3,10 @@
 #include "form1_window.h"
 
 #include "rules/square_access_error.h"
-#include "ui/handlers.h"
+#include "ui/click.h"
 #include "ui/spoken_words.h"
 #include "ui/win32/dpi.h"
+#include "ui/win32/notification.h"
 #include "ui/win32/text.h"
 
 #include <oleacc.h>
@@ -19,7 +20,6 @@ namespace varnel::win32 {
 namespace {
 
 constexpr wchar_t windowClassName[] = L"VarnelForm1";
-constexpr wchar_t applicationTitle[] = L"varnel";
 constexpr DWORD windowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr int firstControlId = 100;
 
@@ -27,18 +27,6 @@ constexpr int firstControlId = 100;
 {
     throw std::runtime_error(std::string(what) + ": " + errorText(GetLastError()));
 }
-
-// The buttons' indices into the table, in tab order.
-const std::array<std::size_t, 18> tabOrder = [] {
-    std::array<std::size_t, 18> order{};
-    std::size_t n = 0;
-    for (std::size_t i = 0; i < form1Controls.size(); ++i)
-        if (form1Controls[i].kind == ControlKind::PushButton)
-            order[n++] = i;
-    std::sort(order.begin(), order.end(),
-              [](std::size_t a, std::size_t b) { return form1Controls[a].tabIndex < form1Controls[b].tabIndex; });
-    return order;
-}();
 
 // The font a dialog gives its push buttons, at the window's density.
 HFONT dialogFont(int dpi)
@@ -113,7 +101,7 @@ Form1Window::Form1Window(HINSTANCE instance)
     const SIZE size = windowSizeFor({client.width, client.height}, windowStyle, dpi);
     SetWindowPos(window_.get(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-    describeLines();
+    describeAllLines(*this);
     lastFocus_ = control("Command1");
     ShowWindow(window_.get(), SW_SHOWDEFAULT);
     UpdateWindow(window_.get());
@@ -155,17 +143,18 @@ LRESULT CALLBACK Form1Window::spokenButtonProc(HWND button, UINT message, WPARAM
     return CallWindowProcW(buttonProc, button, message, wParam, lParam);
 }
 
-void Form1Window::describeLines()
+void Form1Window::describeLine(int moveButton, std::string_view words)
 {
-    const auto told = spokenLines(squares_);
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        std::wstring line = widen(told[i]);
-        if (line == lines_[i])
-            continue;
-        lines_[i] = std::move(line);
-        NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, controls_[tabOrder[i]], OBJID_CLIENT, CHILDID_SELF);
-    }
+    if (moveButton < 1 || moveButton > static_cast<int>(lines_.size()))
+        return;
+    // Command1 to Command16 come first in the tab order.
+    const auto line = static_cast<std::size_t>(moveButton - 1);
+    lines_[line] = widen(words);
+    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, controls_[buttonsInTabOrder[line]], OBJID_CLIENT, CHILDID_SELF);
 }
+
+// Readers that know only MSAA hear the squares' value changes instead.
+void Form1Window::announce(std::string_view words) { raiseNotification(window_.get(), widen(words)); }
 
 void Form1Window::placeControls(int dpi)
 {
@@ -175,7 +164,7 @@ void Form1Window::placeControls(int dpi)
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
     }
     GdiObject<HFONT> font(dialogFont(dpi));
-    for (std::size_t i : tabOrder)
+    for (std::size_t i : buttonsInTabOrder)
         SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
     font_ = std::move(font);
     // The window clips its children, so they are repainted in their own right.
@@ -200,20 +189,21 @@ bool Form1Window::handleKeyboard(const MSG& message)
         return false;
     // The system's own navigation would follow the stacking, which runs
     // against the tab order here.
+    const auto& order = buttonsInTabOrder;
     const auto at =
-        std::find_if(tabOrder.begin(), tabOrder.end(), [&](std::size_t i) { return controls_[i] == message.hwnd; });
-    if (at == tabOrder.end())
+        std::find_if(order.begin(), order.end(), [&](std::size_t i) { return controls_[i] == message.hwnd; });
+    if (at == order.end())
         return false;
-    const std::size_t here = static_cast<std::size_t>(at - tabOrder.begin());
+    const std::size_t here = static_cast<std::size_t>(at - order.begin());
     const bool backwards = GetKeyState(VK_SHIFT) < 0;
-    const std::size_t next = (here + (backwards ? tabOrder.size() - 1 : 1)) % tabOrder.size();
-    SetFocus(controls_[tabOrder[next]]);
+    const std::size_t next = (here + (backwards ? order.size() - 1 : 1)) % order.size();
+    SetFocus(controls_[order[next]]);
     return true;
 }
 
 void Form1Window::showMessage(std::string_view text)
 {
-    MessageBoxW(window_.get(), widen(text).c_str(), applicationTitle, MB_OK);
+    MessageBoxW(window_.get(), widen(text).c_str(), widen(applicationTitle).c_str(), MB_OK);
 }
 
 // Destroyed through its own window procedure, whose WM_DESTROY ends the loop.
@@ -223,7 +213,7 @@ void Form1Window::reportFatalFailure(std::string_view report)
 {
     ended_ = true;
     exitStatus_ = 1;
-    MessageBoxW(window_.get(), widen(report).c_str(), applicationTitle, MB_OK | MB_ICONERROR);
+    MessageBoxW(window_.get(), widen(report).c_str(), widen(applicationTitle).c_str(), MB_OK | MB_ICONERROR);
     DestroyWindow(window_.get());
 }
 
@@ -245,11 +235,7 @@ LRESULT Form1Window::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_COMMAND: {
         const auto index = static_cast<std::size_t>(LOWORD(wParam)) - firstControlId;
         if (HIWORD(wParam) == BN_CLICKED && index < form1Controls.size())
-            if (const ClickHandler handler = clickHandlerOf(form1Controls[index].name)) {
-                runClick(*this, handler);
-                if (!ended_)
-                    describeLines();
-            }
+            clickControl(*this, form1Controls[index].name);
         return 0;
     }
     case WM_ACTIVATE:

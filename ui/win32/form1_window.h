@@ -36,13 +36,13 @@ public:
     void endProgram() override;
     bool hasEnded() const override { return ended_; }
     void reportFatalFailure(std::string_view report) override;
+    void announce(std::string_view words) override;
+    void describeLine(int moveButton, std::string_view words) override;
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static SpokenControl speak(HWND control);
     static LRESULT CALLBACK spokenButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
-    // Tells assistive technology the state of each move button's line.
-    void describeLines();
     LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void placeControls(int dpi);
 
@@ -54,7 +54,7 @@ private:
     OwnedWindow window_;
     std::array<HWND, form1Controls.size()> controls_{}; // as the table runs; the window owns them
     Win32Squares squares_;
-    std::array<std::wstring, 16> lines_; // each move button's line, as spoken
+    std::array<std::wstring, 16> lines_; // each move button's description: its line
     HWND lastFocus_ = nullptr;
     bool ended_ = false;
     int exitStatus_ = 0;

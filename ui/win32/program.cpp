@@ -7,6 +7,7 @@
 #include "message_loop.h"
 #include "system_libraries.h"
 #include "text.h"
+#include "ui/form1.h"
 
 #include <stdexcept>
 
@@ -20,7 +21,7 @@ int runProgram(HINSTANCE instance)
         Form1Window window(instance);
         return runMessageLoop(window);
     } catch (const std::exception& failure) {
-        MessageBoxW(nullptr, widen(failure.what()).c_str(), L"varnel", MB_OK | MB_ICONERROR);
+        MessageBoxW(nullptr, widen(failure.what()).c_str(), widen(applicationTitle).c_str(), MB_OK | MB_ICONERROR);
         return 1;
     }
 }

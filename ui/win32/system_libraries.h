@@ -16,4 +16,11 @@ void loadDllsFromTheSystemOnly();
 // holds a file of the same name. Null when it cannot be loaded.
 HMODULE loadSystemLibrary(const wchar_t* name);
 
+// The function of that name in a loaded library, as the type it is called
+// through; null when the library or the function is missing.
+template <typename Function> Function findFunction(HMODULE library, const char* name)
+{
+    return library ? reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name))) : nullptr;
+}
+
 } // namespace varnel::win32

@@ -60,6 +60,20 @@ std::wstring nameOf(HWND control, bool throughDispatch = false)
 
 std::wstring folderOf(const std::wstring& path) { return path.substr(0, path.find_last_of(L"\\/") + 1); }
 
+// Where Wine keeps what WINEDLLOVERRIDES would say, for varnel.exe alone
+// (Wine takes a child's overrides from the registry, not from the
+// environment it is given).
+constexpr wchar_t wineSays[] = L"Software\\Wine\\AppDefaults\\varnel.exe";
+
+// What WINEDLLOVERRIDES=name=n,b says: a DLL found on the search path goes
+// before Wine's own.
+void preferNative(const wchar_t* name)
+{
+    const std::wstring nativeFirst = L"native,builtin";
+    RegSetKeyValueW(HKEY_CURRENT_USER, (std::wstring(wineSays) + L"\\DllOverrides").c_str(), name, REG_SZ,
+                    nativeFirst.c_str(), static_cast<DWORD>((nativeFirst.size() + 1) * sizeof(wchar_t)));
+}
+
 // A planted oleacc.dll beside the program is never run, even where Wine is
 // told to prefer a DLL found on the search path to its own.
 void plantedOleaccBesideTheProgramIsNotRun()
@@ -73,13 +87,7 @@ void plantedOleaccBesideTheProgramIsNotRun()
     if (!CopyFileW(programPath().c_str(), exe.c_str(), FALSE) ||
         !CopyFileW((folderOf(testBuildPath()) + L"planted\\oleacc.dll").c_str(), dll.c_str(), FALSE))
         abortCase("cannot lay out the planted folder: " + std::to_string(GetLastError()));
-    // What WINEDLLOVERRIDES=oleacc=n,b says, for varnel.exe alone (Wine
-    // takes a child's overrides from the registry, not from the environment
-    // it is given).
-    const wchar_t* wineSays = L"Software\\Wine\\AppDefaults\\varnel.exe";
-    const std::wstring nativeFirst = L"native,builtin";
-    RegSetKeyValueW(HKEY_CURRENT_USER, (std::wstring(wineSays) + L"\\DllOverrides").c_str(), L"oleacc", REG_SZ,
-                    nativeFirst.c_str(), static_cast<DWORD>((nativeFirst.size() + 1) * sizeof(wchar_t)));
+    preferNative(L"oleacc");
     {
         CoInitialize(nullptr);
         ProgramUnderTest program(exe);
@@ -113,9 +121,55 @@ void accessibleObjectsNeedNoImeAndSpeakThroughIDispatch()
     CoUninitialize();
 }
 
+// A move's words reach UI Automation as a notification for the window, whose
+// provider is then released. Wine 8 has no notification events, so a
+// stand-in that writes its calls down takes the place of the system's
+// uiautomationcore.dll, for the program alone.
+void moveIsToldThroughUiAutomation()
+{
+    wchar_t system[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(system, MAX_PATH);
+    const std::wstring folder(system, length);
+    const std::wstring dll = folder + L"\\uiautomationcore.dll", aside = dll + L".varnel-aside";
+    const std::wstring log = folder + L"\\uiautomationcore-calls.txt";
+    if (!MoveFileW(dll.c_str(), aside.c_str()))
+        abortCase("cannot set the system's uiautomationcore.dll aside: " + std::to_string(GetLastError()));
+    // Put back however the case ends, for the cases after it.
+    struct Restore {
+        const std::wstring &dll, &aside, &log;
+        ~Restore()
+        {
+            DeleteFileW(dll.c_str());
+            MoveFileW(aside.c_str(), dll.c_str());
+            DeleteFileW(log.c_str());
+            RegDeleteTreeW(HKEY_CURRENT_USER, wineSays);
+        }
+    } restore{dll, aside, log};
+    if (!CopyFileW((folderOf(testBuildPath()) + L"planted\\uiautomationcore.dll").c_str(), dll.c_str(), FALSE))
+        abortCase("cannot put the stand-in in the system folder: " + std::to_string(GetLastError()));
+    preferNative(L"uiautomationcore");
+    {
+        ProgramUnderTest program(programPath());
+        program.clickControl("Command1");
+    }
+    std::wstring calls;
+    HANDLE file = CreateFileW(log.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    wchar_t text[512];
+    DWORD read = 0;
+    if (file != INVALID_HANDLE_VALUE && ReadFile(file, text, sizeof text, &read, nullptr))
+        calls.assign(text, read / sizeof(wchar_t));
+    CloseHandle(file);
+    checkText(calls,
+              L"provider for VarnelForm1\n"
+              L"kind 2, processing 1, varnel.move: Slot above column 1 has a red piece. Row 4, column 1 is empty.\n"
+              L"released\n",
+              "what UI Automation was told of Command1's move");
+}
+
 const bool registered = [] {
     registry().push_back({"planted_oleacc", plantedOleaccBesideTheProgramIsNotRun});
     registry().push_back({"com_and_idispatch", accessibleObjectsNeedNoImeAndSpeakThroughIDispatch});
+    registry().push_back({"uia_notification", moveIsToldThroughUiAutomation});
     return true;
 }();
 

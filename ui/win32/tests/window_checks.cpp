@@ -385,9 +385,7 @@ void assistiveTechnologyHearsTheBoard()
     ProgramUnderTest program(programPath());
     const Heard up = hear(program.control("Command1"));
     checkText(up.name, L"Shift column 1 up", "Command1's name");
-    checkText(up.description,
-              L"Near slot empty; cells green piece, green piece, green piece, green piece; far slot empty",
-              "Command1's line");
+    checkText(up.description, L"Near slot empty, 4 green, far slot empty", "Command1's line");
     checkEqual(up.role, LONG{ROLE_SYSTEM_PUSHBUTTON}, "Command1's role");
     checkText(hear(program.control("END")).name, L"End the game", "END's name");
     const Heard slot = hear(program.control("Label1"));
@@ -415,8 +413,7 @@ void assistiveTechnologyHearsTheBoard()
     program.clickControl("Command12");
     checkText(hear(program.control("Label6")).value, L"red piece", "the pull-in brought the red piece home");
     checkText(hear(program.control("Label1")).value, L"empty", "its slot is empty again");
-    checkText(hear(program.control("Command1")).description,
-              L"Near slot empty; cells red piece, green piece, green piece, green piece; far slot empty",
+    checkText(hear(program.control("Command1")).description, L"Near slot empty, red, 3 green, far slot empty",
               "Command1's line after the game");
 
     // The system reads the blocked box out with its title and text.
