@@ -161,7 +161,7 @@ void moveIsToldThroughUiAutomation()
     CloseHandle(file);
     checkText(calls,
               L"provider for VarnelForm1\n"
-              L"kind 2, processing 1, varnel.move: Slot above column 1 has a red piece. Row 4, column 1 is empty.\n"
+              L"kind 2, processing 1, varnel.move: Slot above column 1: red piece. Row 4, column 1: empty.\n"
               L"released\n",
               "what UI Automation was told of Command1's move");
 }
