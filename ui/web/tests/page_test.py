@@ -567,6 +567,34 @@ def clicks_before_start(page, solver):
     check(page.board() == {**START, 6: RED} and not page.box(), "the two early clicks played once each, in order")
 
 
+def tap_at_first_paint(page, solver):
+    """On a phone's slow network, a tap made as the board first shows is played once the program is ready."""
+    if page.engine != "chromium":
+        raise Skipped("only Chromium's driver slows the network down")
+    tap = """new MutationObserver((changes, observer) => {
+        const button = document.getElementById('Command1');
+        if (!button) return;
+        observer.disconnect();
+        requestAnimationFrame(() => { window.tappedEarly = !(window.Module && Module.calledRun); button.click(); });
+    }).observe(document, {childList: true, subtree: true});"""
+    page.cdp("Network.enable")
+    page.cdp("Network.setCacheDisabled", cacheDisabled=True)
+    page.cdp("Network.emulateNetworkConditions", offline=False, latency=400, downloadThroughput=50e3,
+             uploadThroughput=50e3)
+    script = page.cdp("Page.addScriptToEvaluateOnNewDocument", source=tap)["identifier"]
+    try:
+        page.get(page.url)
+        page.wait(lambda: page.js("return document.getElementById('starting').hidden"), seconds=30)
+        early = page.js("return window.tappedEarly")
+    finally:
+        page.cdp("Page.removeScriptToEvaluateOnNewDocument", identifier=script)
+        page.cdp("Network.emulateNetworkConditions", offline=False, latency=0, downloadThroughput=-1,
+                 uploadThroughput=-1)
+        page.cdp("Network.setCacheDisabled", cacheDisabled=False)
+    check(early is True, "the tap came after the program was ready: the case tests nothing")
+    check(page.board()[1] == RED and page.board()[24] == GREY, "the tap at first paint was lost")
+
+
 def missing_button(page, solver):
     page.open()
     page.js("document.getElementById('Command2').remove()")
@@ -665,8 +693,8 @@ def stores_nothing(page, solver):
 
 
 CASES = [layout_and_stacking, keyboard, held_enter, blocked_box_is_modal, winning_game, end_button, unreadable_square,
-         start_up_failures, without_javascript, clicks_before_start, missing_button, phone, forced_colours,
-         accessibility_tree, stores_nothing]
+         start_up_failures, without_javascript, clicks_before_start, tap_at_first_paint, missing_button, phone,
+         forced_colours, accessibility_tree, stores_nothing]
 
 
 def main():
