@@ -127,7 +127,8 @@ $windows_only && exit 0
 
 echo "=== Web page"
 cmake --preset web -B "$work/web" -DVARNEL_TESTS=OFF -DCMAKE_CXX_FLAGS="-fexceptions $map" >/dev/null
-NODE_PATH=/usr/share/nodejs cmake --build "$work/web" -j "$jobs" --target varnel
+# varnel_offline: the service worker, written once the program is linked.
+NODE_PATH=/usr/share/nodejs cmake --build "$work/web" -j "$jobs" --target varnel varnel_offline
 cp THIRD-PARTY-NOTICES.txt "$work/web/web/"
 tar --sort=name --mtime="@$SOURCE_DATE_EPOCH" --owner=0 --group=0 --numeric-owner \
     --transform "s,^web,varnel-$version-web," -C "$work/web" -cf - web | gzip -9 -n > "$dist/varnel-$version-web.tar.gz"

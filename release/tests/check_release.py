@@ -5,12 +5,15 @@
 them: the Debian package's fields, contents and lintian's verdict (it is not
 installed here), the zip's three files, the installer under Wine (install,
 what it leaves, the program's window, an upgrade to the next version,
-uninstall), the web page's archive, and the sums.
+uninstall), the web page's archive with its manifest and app icons, and the
+sums.
 
     check_release.py DIST VERSION WORK-DIR
 """
 import hashlib
+import json
 import os
+import re
 import struct
 import subprocess
 import sys
@@ -255,12 +258,29 @@ def web_archive(dist, version):
         members = tar.getmembers()
         top = f"varnel-{version}-web"
         names = [m.name for m in members]
-        expected = [top] + [f"{top}/{f}" for f in ("THIRD-PARTY-NOTICES.txt", "favicon.ico", "index.html", "page.js",
-                                                  "varnel.css", "varnel.js", "varnel.wasm")]
+        expected = [top] + [f"{top}/{f}" for f in ("THIRD-PARTY-NOTICES.txt", "favicon.ico", "index.html",
+                                                  "manifest.json", "page.js", "sw.js", "varnel-192.png",
+                                                  "varnel-512.png", "varnel-apple-180.png",
+                                                  "varnel-maskable-512.png", "varnel.css", "varnel.js", "varnel.wasm")]
         check(names == expected, f"the web archive holds {names}")
         check(tar.extractfile(f"{top}/THIRD-PARTY-NOTICES.txt").read() == notices,
               "its THIRD-PARTY-NOTICES.txt is the source's")
         check(all(m.uid == 0 and m.gid == 0 for m in members), "its members are owned by root")
+
+        manifest = json.loads(tar.extractfile(f"{top}/manifest.json").read())
+        wanted = {"name": "Varnel", "short_name": "Varnel", "start_url": "./", "scope": "./",
+                  "display": "standalone", "background_color": "#0000ff"}
+        check({k: manifest.get(k) for k in wanted} == wanted and "id" not in manifest and manifest.get("theme_color"),
+              f"its manifest says {manifest}")
+        html = tar.extractfile(f"{top}/index.html").read().decode()
+        apple = re.search(r'<link rel="apple-touch-icon" sizes="(\w+)" href="([^"]+)">', html)
+        check(apple, "its index.html links the iOS icon, with its size")
+        icons = [(icon["src"], icon["sizes"]) for icon in manifest["icons"]] + ([apple.group(2, 1)] if apple else [])
+        for src, size in icons:
+            png = tar.extractfile(f"{top}/{src}").read()
+            width, height = struct.unpack(">II", png[16:24])
+            check(png[:8] == b"\x89PNG\r\n\x1a\n" and png[12:16] == b"IHDR" and f"{width}x{height}" == size,
+                  f"its icon {src} is a PNG of {width}x{height}, said to be {size}")
 
 
 def sums(dist):

@@ -2,17 +2,24 @@
 # SPDX-License-Identifier: MIT
 # Sourced by the scripts: installs the Debian packages they need when missing.
 
-# apt_update: reads Debian's package lists. A mirror part-way through a sync
-# can fail one list for a while: it tries again, then goes on with the lists
-# it has, and apt-get install says clearly if a package is then missing.
+# apt_update: reads Debian's package lists, once a run (the scripts this one
+# starts inherit that they have been read). A mirror part-way through a sync
+# can fail one list for a while: the run goes on with the lists that did
+# download, and apt-get install says clearly if a package is then missing.
+# Only when no list at all could be read does it try again, 20 s apart.
 apt_update() {
+    [ -n "${VARNEL_APT_LISTS_READ:-}" ] && return 0
     local try
     for try in 1 2 3; do
-        apt-get update -q && return 0
-        echo "apt-get update failed (try $try of 3)" >&2
+        apt-get update -q && break
+        if compgen -G '/var/lib/apt/lists/*_Packages*' >/dev/null; then
+            echo "Going on with the package lists that did download." >&2
+            break
+        fi
+        echo "apt-get update read no package list (try $try of 3)" >&2
         [ "$try" -lt 3 ] && sleep 20
     done
-    echo "Going on with the package lists that did download." >&2
+    export VARNEL_APT_LISTS_READ=1
 }
 
 # need_packages PACKAGE...: installs whichever of them are not installed yet.
@@ -44,6 +51,7 @@ need_i386() {
         exit 1
     fi
     dpkg --add-architecture i386
+    unset VARNEL_APT_LISTS_READ # the new architecture's lists
     apt_update
 }
 

@@ -5,11 +5,10 @@
 // the browser paints the start position before the program has loaded. The
 // program takes over these elements when it starts. The page's one inline
 // script, which catches clicks until then, is allowed by its hash in the
-// page's policy.
-//   make_page INDEX.HTML VARNEL.CSS OUT-INDEX.HTML OUT-VARNEL.CSS
+// page's policy. It also writes the web app manifest that lets a browser
+// install the page, in the window's colours.
+//   make_page INDEX.HTML VARNEL.CSS OUT-INDEX.HTML OUT-VARNEL.CSS OUT-MANIFEST.JSON
 #include "rules/board_state.h"
-#include "rules/memory_board.h"
-#include "rules/moves.h"
 #include "ui/form1.h"
 #include "ui/spoken_words.h"
 
@@ -75,17 +74,9 @@ std::string boardMarkup()
                    escaped(spokenSquare(*c.square, startColour(*c.square))) + "\">" + escaped(c.caption) + "</div>\n";
         else
             out += "<button id=\"" + name + "\" class=\"control\" type=\"button\" aria-label=\"" +
-                   escaped(spokenName(c)) + "\"" + (c.tabIndex < 16 ? " aria-describedby=\"" + name + "-line\"" : "") +
-                   " tabindex=\"" + std::to_string(tabPlace[controlIndex(c.name)]) + "\"" +
+                   escaped(spokenName(c)) + "\" tabindex=\"" + std::to_string(tabPlace[controlIndex(c.name)]) + "\"" +
                    (c.tabIndex == 0 ? " autofocus" : "") + ">" + escaped(c.caption) + "</button>\n";
     }
-    // Each move button's line, in words, for its description. A change of
-    // these is not announced as the button takes the focus, as a change of
-    // the button's own description attribute is in some browsers.
-    const auto told = spokenLines(MemoryBoard{});
-    out += "</div>\n<div hidden>";
-    for (std::size_t n = 0; n < told.size(); ++n)
-        out += "<span id=\"" + std::string(moveTable[n].button) + "-line\">" + escaped(told[n]) + "</span>";
     return out + "</div>";
 }
 
@@ -131,6 +122,31 @@ std::string boardStyle()
     return out;
 }
 
+std::string hexColour(ColourValue c)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff);
+    return text;
+}
+
+// Relative addresses throughout, so that the page installs from any folder
+// of any server. The icons are make_icon's.
+std::string manifest()
+{
+    const std::string colour = hexColour(form1.background);
+    const auto icon = [](const char* file, int size, const char* purpose) {
+        const std::string side = std::to_string(size);
+        return std::string("    {\"src\": \"") + file + "\", \"sizes\": \"" + side + "x" + side +
+               "\", \"type\": \"image/png\", \"purpose\": \"" + purpose + "\"}";
+    };
+    return "{\n  \"name\": \"" + std::string(form1.caption) + "\",\n  \"short_name\": \"" + std::string(form1.caption) +
+           "\",\n  \"start_url\": \"./\",\n  \"scope\": \"./\",\n  \"display\": \"standalone\",\n"
+           "  \"background_color\": \"" +
+           colour + "\",\n  \"theme_color\": \"" + colour + "\",\n  \"icons\": [\n" +
+           icon("varnel-192.png", 192, "any") + ",\n" + icon("varnel-512.png", 512, "any") + ",\n" +
+           icon("varnel-maskable-512.png", 512, "maskable") + "\n  ]\n}\n";
+}
+
 bool read(const char* path, std::string& text)
 {
     std::ifstream in(path, std::ios::binary);
@@ -151,8 +167,9 @@ bool write(const char* path, const std::string& text)
 
 int main(int argc, char** argv)
 {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: make_page INDEX.HTML VARNEL.CSS OUT-INDEX.HTML OUT-VARNEL.CSS\n");
+    if (argc != 6) {
+        std::fprintf(stderr,
+                     "usage: make_page INDEX.HTML VARNEL.CSS OUT-INDEX.HTML OUT-VARNEL.CSS OUT-MANIFEST.JSON\n");
         return 2;
     }
     std::string html;
@@ -167,13 +184,20 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "make_page: %s has no %s to fill\n", argv[1], empty.c_str());
         return 1;
     }
+    // The browser's title bar takes the page's colour before the manifest
+    // is read: the two must agree.
+    const std::string theme = "<meta name=\"theme-color\" content=\"" + hexColour(form1.background) + "\">";
+    if (html.find(theme) == std::string::npos) {
+        std::fprintf(stderr, "make_page: %s has no %s, the window's background\n", argv[1], theme.c_str());
+        return 1;
+    }
     html.replace(at, empty.size(), boardMarkup());
     if (!allowInlineScript(html)) {
         std::fprintf(stderr, "make_page: %s has no inline script or no script-src 'self' for it\n", argv[1]);
         return 1;
     }
-    if (!write(argv[3], html) || !write(argv[4], css + boardStyle())) {
-        std::fprintf(stderr, "make_page: cannot write %s or %s\n", argv[3], argv[4]);
+    if (!write(argv[3], html) || !write(argv[4], css + boardStyle()) || !write(argv[5], manifest())) {
+        std::fprintf(stderr, "make_page: cannot write %s, %s or %s\n", argv[3], argv[4], argv[5]);
         return 1;
     }
     return 0;

@@ -209,11 +209,11 @@ const VarnelPage = (() => {
             return 1;
         },
 
-        // A button's description is its line's words, kept beside the board.
+        // A button that is gone keeps no description: nothing to tell.
         describe(name, words) {
-            const line = document.getElementById(`${name}-line`);
-            if (line)
-                line.textContent = words;
+            const element = document.getElementById(name);
+            if (element)
+                element.setAttribute('aria-description', words);
         },
 
         // Said once by the live region; the same words again are made to
@@ -267,3 +267,26 @@ const VarnelPage = (() => {
 // and not to start where the page already knows it cannot (some browsers
 // load the program from a file, but the page is not meant to run there).
 var Module = {onAbort: (what) => VarnelPage.broken(what), noInitialRun: VarnelPage.failed};
+
+// Offline play: where the browser has service workers and the page is served,
+// sw.js keeps the page's own files once it has loaded. Without a worker (a
+// file, a browser with them off, plain http away from this machine) or if
+// registering fails, the page plays on as ever, needing the network: a
+// failure changes nothing the player sees, so it is not reported.
+if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+    addEventListener('load', () => {
+        const worker = 'sw.js';
+        // The page's policy takes script addresses only from a Trusted Types
+        // policy named varnel, and this one gives out the worker's alone.
+        const address = typeof trustedTypes === 'object'
+            ? trustedTypes.createPolicy('varnel', {
+                createScriptURL: (url) => {
+                    if (url !== worker)
+                        throw new TypeError(`not the page's worker: ${url}`);
+                    return url;
+                },
+            }).createScriptURL(worker)
+            : worker;
+        navigator.serviceWorker.register(address).catch(() => {});
+    });
+}

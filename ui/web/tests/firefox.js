@@ -17,11 +17,15 @@ const readline = require('readline');
         userDataDir: process.argv[2],
         extraPrefsFirefox: JSON.parse(process.argv[3]),
     });
-    const page = await browser.newPage();
-    await page.setViewport({width: 640, height: 480});
     let errors = [];
-    page.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
-    page.on('pageerror', (error) => errors.push(String(error)));
+    const newPage = async () => {
+        const opened = await browser.newPage();
+        await opened.setViewport({width: 640, height: 480});
+        opened.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
+        opened.on('pageerror', (error) => errors.push(String(error)));
+        return opened;
+    };
+    let page = await newPage();
 
     const commands = {
         get: async (url) => { await page.goto(url, {waitUntil: 'domcontentloaded'}); },
@@ -51,6 +55,12 @@ const readline = require('readline');
         shot: () => page.screenshot({encoding: 'base64'}),
         title: () => page.title(),
         errors: () => errors.splice(0),
+        // The tab closed, as a player closes it, and a blank one opened.
+        close: async () => {
+            const closing = page;
+            page = await newPage();
+            await closing.close();
+        },
     };
     for await (const line of readline.createInterface({input: process.stdin})) {
         const {command, args} = JSON.parse(line);

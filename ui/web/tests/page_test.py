@@ -21,7 +21,9 @@ import http.server
 import io
 import json
 import os
+import re
 import select
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -41,7 +43,9 @@ GREY, GREEN, RED, BLUE = (192, 192, 192), (128, 255, 128), (255, 128, 128), (0, 
 BLOCKED = "You cannot move the column if the head is red."
 SUCCESS = "Amazingly, you have succeeded. Bravo!!"
 PAGE_FILES = {"/", "/index.html", "/page.js", "/varnel.css", "/varnel.js", "/varnel.wasm", "/favicon.ico",
-              "/test-watch.js"}
+              "/manifest.json", "/sw.js", "/varnel-192.png", "/varnel-512.png", "/varnel-maskable-512.png",
+              "/varnel-apple-180.png", "/test-watch.js"}
+SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..")
 # Served into the page ahead of its own files: collects what its policy refused.
 WATCH = b"""<script src="/test-watch.js"></script>"""
 WATCH_SCRIPT = (b"window.violations = []; document.addEventListener('securitypolicyviolation', "
@@ -94,7 +98,10 @@ def check(ok, what):
         raise Failed(what)
 
 
-def serve(folder, requests):
+def serve(folder, requests, watch=True, port=0):
+    """Serves the folder on 127.0.0.1, the page watched for what its policy
+    refuses unless told not to (a page kept for offline play cannot fetch the
+    watching script with the server gone)."""
     class Handler(http.server.SimpleHTTPRequestHandler):
         extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, ".wasm": "application/wasm"}
 
@@ -109,7 +116,7 @@ def serve(folder, requests):
                 return self.send_error(404)
             if path.endswith("/varnel.wasm") and self.path.startswith(SLOW_WASM):
                 time.sleep(2)
-            if path in ("/", "/index.html"):
+            if watch and path in ("/", "/index.html"):
                 with open(f"{folder}/index.html", "rb") as page:
                     return self.reply(page.read().replace(b"<head>", b"<head>" + WATCH, 1), "text/html")
             self.path = path
@@ -122,7 +129,7 @@ def serve(folder, requests):
             self.end_headers()
             self.wfile.write(body)
 
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Handler, directory=folder))
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", port), functools.partial(Handler, directory=folder))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
 
@@ -143,6 +150,9 @@ class Page:
 
     def accessible(self):
         raise Skipped(f"{self.engine}'s driver shows no accessibility tree")
+
+    def app_manifest(self):
+        raise Skipped(f"{self.engine}'s driver cannot ask the browser whether it would install the page")
 
     def open(self):
         self.get(self.url)
@@ -188,6 +198,15 @@ class Page:
 
 
 class SeleniumPage(Page):
+    def close(self):
+        """Closes the page's tab, as a player does, for a blank one."""
+        old = self.driver.current_window_handle
+        self.driver.switch_to.new_window("tab")
+        new = self.driver.current_window_handle
+        self.driver.switch_to.window(old)
+        self.driver.close()
+        self.driver.switch_to.window(new)
+
     def get(self, url):
         self.driver.get(url)
 
@@ -271,6 +290,10 @@ class ChromiumPage(SeleniumPage):
         for kind, repeat in (("keyDown", False), ("keyDown", True), ("keyUp", False)):
             self.cdp("Input.dispatchKeyEvent", type=kind, key="Enter", code="Enter", windowsVirtualKeyCode=13,
                      text="\r", autoRepeat=repeat)
+
+    def app_manifest(self):
+        """The manifest as Chromium read it, and why it would not install the page."""
+        return self.cdp("Page.getAppManifest"), self.cdp("Page.getInstallabilityErrors")["installabilityErrors"]
 
     def accessible(self):
         """Chromium's accessibility tree: (role, name, description) of each node it exposes."""
@@ -403,6 +426,9 @@ class FirefoxPage(Page):
 
     def errors(self):
         return self.send("errors")
+
+    def close(self):
+        self.send("close")
 
 
 ENGINES = {page.engine: page for page in (ChromiumPage, FirefoxPage, WebKitPage)}
@@ -540,8 +566,9 @@ def unreadable_square(page, solver):
 
 
 def start_up_failures(page, solver):
-    # The failed fetches and the program's abort.
-    page.expected_errors = ("varnel.wasm", "varnel.js", "Aborted(both async and sync fetching of the wasm failed)")
+    # The failed fetches (from a file, Chromium's of the manifest too) and the program's abort.
+    page.expected_errors = ("varnel.wasm", "varnel.js", "manifest.json",
+                            "Aborted(both async and sync fetching of the wasm failed)")
     told = lambda: page.js("return document.querySelector('.status:not([hidden])').textContent")
     for url, words in ((f"{page.url}{NO_WASM[1:]}/", "Varnel could not start"),
                        (f"file://{page.folder}/index.html", "Serve this folder from a web server; it cannot run")):
@@ -692,9 +719,80 @@ def stores_nothing(page, solver):
     check(stored == ["", 0, 0], f"stored {stored}")
 
 
+def installable(page, solver):
+    page.open()
+    manifest, why_not = page.app_manifest()
+    check(not why_not, f"Chromium would not install the page: {why_not}")
+    check(not manifest["errors"], f"the manifest's errors: {manifest['errors']}")
+    icons = json.loads(manifest["data"])["icons"] + [
+        {"src": page.js("return document.querySelector('link[rel=apple-touch-icon]').href"),
+         "sizes": page.js("return document.querySelector('link[rel=apple-touch-icon]').getAttribute('sizes')")}]
+    drawn = page.js("""return Promise.all(arguments[0].map(async (icon) => {
+        const image = new Image();
+        image.src = new URL(icon.src, document.baseURI);
+        await image.decode();
+        return `${image.naturalWidth}x${image.naturalHeight}`;
+    }))""", icons)
+    check(drawn == [icon["sizes"] for icon in icons], f"the icons are {drawn}, said to be {icons}")
+
+
+def offline_and_update(page, solver):
+    """Opened once, the page plays a whole game with its server gone; after
+    its files change, the second opening runs the new ones, never a mix, and
+    only their cache is left. The page is served from a folder of the
+    server, as it may be anywhere."""
+    marks = "return [document.documentElement.dataset.page, document.documentElement.dataset.script]"
+    worker = "return navigator.serviceWorker.getRegistration('/app/').then((r) => [!!r.active, !!r.waiting])"
+    with tempfile.TemporaryDirectory() as root:
+        folder = f"{root}/app"
+        shutil.copytree(page.folder, folder)
+        with open(f"{root}/index.html", "w") as outside:
+            outside.write('<!DOCTYPE html><title>Outside</title><link rel="icon" href="data:,">')
+        server = serve(root, [], watch=False)
+        port = server.server_address[1]
+        url, page.url = page.url, f"http://127.0.0.1:{port}/app/"
+        try:
+            page.open()
+            page.wait(lambda: page.js("return !!navigator.serviceWorker.controller"), 20)
+            server.shutdown()
+            server.server_close()
+            page.get("about:blank")
+            winning_game(page, solver)
+
+            # The files change on the server; the build's own step gives the worker its new version.
+            with open(f"{folder}/index.html", "r+") as html:
+                changed = html.read().replace('<html lang="en">', '<html lang="en" data-page="new">')
+                html.seek(0)
+                html.write(changed)
+            with open(f"{folder}/page.js", "a") as script:
+                script.write("document.documentElement.dataset.script = 'new';\n")
+            kept = re.search(r"'\./ ([^']*)'\.split", open(f"{folder}/sw.js").read())[1]
+            subprocess.run(["cmake", f"-DDIR={folder}", f"-DTEMPLATE={SOURCE}/ui/web/sw.js", f"-DFILES={kept}",
+                            "-P", f"{SOURCE}/cmake/WriteServiceWorker.cmake"], check=True)
+            version = re.search(r"'(varnel-[0-9a-f]+)'", open(f"{folder}/sw.js").read())[1]
+            server = serve(root, [], watch=False, port=port)
+            page.open()
+            check(page.js(marks) == [None, None], f"the first opening after the change ran {page.js(marks)}")
+            page.wait(lambda: page.js(worker) == [True, True])
+            # The player closes the page: from a page of the server outside
+            # the app's folder, the new version is seen to take over. (Going
+            # to another page instead would leave the old one in the
+            # back-forward cache, where Firefox keeps it, and its worker, alive.)
+            page.close()
+            page.get(f"http://127.0.0.1:{port}/")
+            page.wait(lambda: page.js(worker) == [True, False])
+            page.open()
+            check(page.js(marks) == ["new", "new"], f"the second opening after the change ran {page.js(marks)}")
+            check(page.js("return caches.keys()") == [version], f"caches {page.js('return caches.keys()')}")
+        finally:
+            page.url = url
+            server.shutdown()
+            server.server_close()
+
+
 CASES = [layout_and_stacking, keyboard, held_enter, blocked_box_is_modal, winning_game, end_button, unreadable_square,
          start_up_failures, without_javascript, clicks_before_start, tap_at_first_paint, missing_button, phone,
-         forced_colours, accessibility_tree, stores_nothing]
+         forced_colours, accessibility_tree, stores_nothing, installable, offline_and_update]
 
 
 def main():
