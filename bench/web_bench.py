@@ -56,7 +56,7 @@ def main():
         data = open(os.path.join(folder, name), "rb").read()
         size = len(gzip.compress(data, 9))
         raw, packed = raw + len(data), packed + size
-        print(f"  {name:12} {len(data):7} bytes, {size:6} gzip")
+        print(f"  {name:23} {len(data):7} bytes, {size:6} gzip")
     print(f"transfer: {raw} bytes ({raw / 1024:.1f} KiB), {packed} gzip ({packed / 1024:.1f} KiB)")
 
     with tempfile.TemporaryDirectory() as scratch:

@@ -154,6 +154,9 @@ class Page:
     def app_manifest(self):
         raise Skipped(f"{self.engine}'s driver cannot ask the browser whether it would install the page")
 
+    def with_workers(self):
+        pass
+
     def open(self):
         self.get(self.url)
         self.wait(lambda: self.focus() == "Command1", 20)
@@ -323,6 +326,10 @@ class WebKitPage(SeleniumPage):
         options = webdriver.WebKitGTKOptions()
         options.binary_location = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
         options.add_argument("--automation")
+        # Without service workers: with them, WebKitWebDriver now and then
+        # stops answering for good when one starts during a script. So the
+        # scenarios here also show the page playing where a browser has them off.
+        options.add_argument("--features=-ServiceWorkers")
         options.page_load_strategy = "eager"
         self.driver = webdriver.WebKitGTK(options=options)
         # MiniBrowser's toolbar takes 38 px of the window: a viewport of 640 x 442.
@@ -336,6 +343,9 @@ class WebKitPage(SeleniumPage):
 
     def errors(self):
         return []  # WebKitWebDriver gives no console log
+
+    def with_workers(self):
+        raise Skipped("webkit runs here with service workers off")
 
     def shot(self):
         # WebKit's screenshot shows the last frame painted: wait for the next
@@ -743,6 +753,7 @@ def offline_and_update(page, solver):
     server, as it may be anywhere."""
     marks = "return [document.documentElement.dataset.page, document.documentElement.dataset.script]"
     worker = "return navigator.serviceWorker.getRegistration('/app/').then((r) => [!!r.active, !!r.waiting])"
+    page.with_workers()
     with tempfile.TemporaryDirectory() as root:
         folder = f"{root}/app"
         shutil.copytree(page.folder, folder)
