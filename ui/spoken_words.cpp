@@ -3,7 +3,6 @@
 #include "spoken_words.h"
 
 #include "rules/moves.h"
-#include "rules/square_access_error.h"
 
 #include <iterator>
 
@@ -106,13 +105,8 @@ std::string spokenLine(int moveButton, const BoardState& board)
 std::array<std::string, 16> spokenLines(const BoardState& board)
 {
     std::array<std::string, 16> all;
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        try {
-            all[i] = spokenLine(static_cast<int>(i) + 1, board);
-        } catch (const SquareAccessError&) {
-            // Left empty.
-        }
-    }
+    for (std::size_t i = 0; i < all.size(); ++i)
+        all[i] = spokenLine(static_cast<int>(i) + 1, board);
     return all;
 }
 

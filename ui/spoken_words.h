@@ -32,8 +32,7 @@ std::string spokenSquare(Square s, ColourValue colour);
 // square that cannot be read.
 std::string spokenLine(int moveButton, const BoardState& board);
 
-// The lines of all sixteen move buttons, Command1 first. A line with a square
-// that cannot be read is left untold (empty): the next move reports it.
+// The lines of all sixteen move buttons, Command1 first.
 std::array<std::string, 16> spokenLines(const BoardState& board);
 
 // What a click changed, from the board before it to the board after it:

@@ -290,6 +290,13 @@ TEST(Handlers, TellAScreenReaderWhatEachClickChangedAndNothingElse)
     clickControl(blocked, "RESET");
     EXPECT_EQ(whatsOf(blocked), (std::vector<std::string>{"message: You cannot move the column if the head is red.",
                                                           "say: Nothing moved.", "end"}));
+
+    // A square that cannot be read before the click: the move is still
+    // played, but nothing is told of it.
+    FakeFrontEnd unread(MemoryBoard{}, 1);
+    clickControl(unread, "Command1");
+    EXPECT_EQ(unread.probe().board(), afterMoves({1}));
+    EXPECT_TRUE(unread.events().empty());
 }
 
 TEST(Handlers, AreFoundOnlyForTheEighteenButtons)
