@@ -82,6 +82,24 @@ const VarnelPage = (() => {
             button.blur();
     });
 
+    // Firefox tells a screen reader that a button's description changed only
+    // when it next reads it, which it does as the button takes the focus:
+    // the reader then says the new words twice. A button whose accessible
+    // is made afresh, by a change of its role attribute, has no old words to
+    // compare with. The focused one is renewed once the focus leaves it, so
+    // that it does not announce itself again.
+    const stale = new Set();
+    const renew = (button) => {
+        if (button.hasAttribute('role'))
+            button.removeAttribute('role');
+        else
+            button.setAttribute('role', 'button');
+    };
+    board.addEventListener('focusout', (event) => {
+        if (stale.delete(event.target))
+            renew(event.target);
+    });
+
     // The buttons in the order their tabindex gives, which the page comes with.
     const buttons = [...board.querySelectorAll('button')].sort((a, b) => a.tabIndex - b.tabIndex);
 
@@ -212,8 +230,13 @@ const VarnelPage = (() => {
         // A button that is gone keeps no description: nothing to tell.
         describe(name, words) {
             const element = document.getElementById(name);
-            if (element)
-                element.setAttribute('aria-description', words);
+            if (!element)
+                return;
+            element.setAttribute('aria-description', words);
+            if (element === document.activeElement)
+                stale.add(element);
+            else
+                renew(element);
         },
 
         // Said once by the live region; the same words again are made to
