@@ -10,7 +10,6 @@
 
 #include <emscripten.h>
 
-#include <cstdio>
 #include <string>
 
 namespace varnel::web {
@@ -38,6 +37,9 @@ EM_ASYNC_JS(void, showBox, (const char* title, const char* text),
 EM_JS(void, pageReady, (), { VarnelPage.ready(); });
 
 EM_JS(void, endPage, (), { VarnelPage.end(); });
+
+// The browser's console takes the place of the standard error stream.
+EM_JS(void, logFailure, (const char* report), { console.error('varnel: ' + UTF8ToString(report)); });
 
 constexpr char missingElement[] = "the square's element is no longer on the page";
 
@@ -84,8 +86,9 @@ void Form1Page::endProgram()
 void Form1Page::reportFatalFailure(std::string_view report)
 {
     ended_ = true;
-    std::fprintf(stderr, "varnel: %.*s\n", static_cast<int>(report.size()), report.data());
-    showBox(std::string(applicationTitle).c_str(), std::string(report).c_str());
+    const std::string text(report);
+    logFailure(text.c_str());
+    showBox(std::string(applicationTitle).c_str(), text.c_str());
     endPage();
 }
 

@@ -567,7 +567,7 @@ def unreadable_square(page, solver):
     page.open()
     page.js("document.getElementById('Label5').remove()")
     page.click("Command16")
-    page.expected_errors = ("varnel: Reading the colour of square Label5",)
+    page.expected_errors = ("varnel: Varnel has to stop.",)
     expect_box(page, "Varnel has to stop.\n\nReading the colour of square Label5 failed with error 0: "
                      "the square's element is no longer on the page")
     check(page.board()[6] == GREEN, "the move stopped before its first write")
