@@ -95,7 +95,7 @@ def main():
 
         # A short game, followed by the values alone.
         press(named["Shift column 1 up"])
-        check(notices == ["Slot above column 1: red piece. Row 4, column 1: empty."], f"said {notices}")
+        check(notices == ["Slot above column 1, red piece. Row 4, column 1, empty."], f"said {notices}")
         check(("Slot above column 1", "red piece") in changes, "the push-out is announced at the slot")
         check(("Row 4, column 1", "empty") in changes, "and at the cell it left")
         check(not any(name == "Shift row 2 left" for name, _ in changes), "lines that did not change stay quiet")
@@ -122,7 +122,7 @@ def main():
             press(ok)
         notices.clear()
         press(named["Reset the board"])
-        check(notices == ["Row 1, column 1: green piece. The board is at the start."], f"said {notices}")
+        check(notices == ["Row 1, column 1, green piece. The board is at the start."], f"said {notices}")
         press(named["End the game"])
         check(program.wait(10) == 0, "END ends the program")
     finally:
