@@ -39,19 +39,13 @@ std::string actionOf(const MoveSpec& move)
     return "Shift row " + number(near.row) + " right";
 }
 
-// What a square holds, in a line's few words.
+// What a square holds, in a line's few words: "green" for "green piece".
 std::string shortContent(ColourValue colour)
 {
-    switch (colour) {
-    case Grey:
-        return "empty";
-    case Green:
-        return "green";
-    case Red:
-        return "red";
-    default:
-        return "unknown";
-    }
+    std::string words = spokenContent(colour);
+    if (const std::string piece = " piece"; words.ends_with(piece))
+        words.resize(words.size() - piece.size());
+    return words;
 }
 
 } // namespace

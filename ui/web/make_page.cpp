@@ -59,13 +59,11 @@ std::string cssColour(ColourValue c)
 EM_JS(void, sha256Base64, (const char* text, char* out, int size),
       { stringToUTF8(require('crypto').createHash('sha256').update(UTF8ToString(text)).digest('base64'), out, size); });
 
-// The controls in the table's (stacking) order. The buttons' tabindex, from
-// 1, gives the keyboard their tab order from the start.
+// The controls in the table's (stacking) order. The buttons' tabindex (their
+// tab index from 1, as the attribute must be positive) gives the keyboard
+// their tab order from the start.
 std::string boardMarkup()
 {
-    std::array<int, form1Controls.size()> tabPlace{};
-    for (std::size_t n = 0; n < buttonsInTabOrder.size(); ++n)
-        tabPlace[buttonsInTabOrder[n]] = static_cast<int>(n) + 1;
     std::string out = "<div id=\"board\">\n";
     for (const ControlSpec& c : form1Controls) {
         const std::string name(c.name);
@@ -74,7 +72,7 @@ std::string boardMarkup()
                    escaped(spokenSquare(*c.square, startColour(*c.square))) + "\">" + escaped(c.caption) + "</div>\n";
         else
             out += "<button id=\"" + name + "\" class=\"control\" type=\"button\" aria-label=\"" +
-                   escaped(spokenName(c)) + "\" tabindex=\"" + std::to_string(tabPlace[controlIndex(c.name)]) + "\"" +
+                   escaped(spokenName(c)) + "\" tabindex=\"" + std::to_string(c.tabIndex + 1) + "\"" +
                    (c.tabIndex == 0 ? " autofocus" : "") + ">" + escaped(c.caption) + "</button>\n";
     }
     return out + "</div>";
