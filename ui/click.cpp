@@ -8,6 +8,7 @@
 #include "ui/spoken_words.h"
 
 #include <optional>
+#include <utility>
 
 namespace varnel {
 
@@ -27,15 +28,15 @@ std::optional<MemoryBoard> copyOf(const BoardState& board)
     }
 }
 
-} // namespace
-
-void clickControl(FrontEnd& ui, std::string_view control)
+// Tells what the click changed once it has run to its end; until then, the
+// squares before it wait with the click.
+void tell(FrontEnd& ui, ClickRun run, std::optional<MemoryBoard> before)
 {
-    const ClickHandler handler = clickHandlerOf(control);
-    if (!handler || ui.hasEnded())
+    if (run == ClickRun::BoxOpen) {
+        ui.clickInProgress.before = std::move(before);
         return;
-    const std::optional<MemoryBoard> before = copyOf(ui.board());
-    if (!runClick(ui, handler) || ui.hasEnded() || !before)
+    }
+    if (run != ClickRun::Done || ui.hasEnded() || !before)
         return;
     const std::optional<MemoryBoard> after = copyOf(ui.board());
     if (!after)
@@ -46,6 +47,22 @@ void clickControl(FrontEnd& ui, std::string_view control)
         if (linesAfter[i] != linesBefore[i])
             ui.describeLine(static_cast<int>(i) + 1, linesAfter[i]);
     ui.announce(spokenChanges(*before, *after));
+}
+
+} // namespace
+
+void clickControl(FrontEnd& ui, std::string_view control)
+{
+    const ClickHandler handler = clickHandlerOf(control);
+    if (!handler || ui.hasEnded())
+        return;
+    std::optional<MemoryBoard> before = copyOf(ui.board());
+    tell(ui, runClick(ui, handler), std::move(before));
+}
+
+void dismissMessage(FrontEnd& ui)
+{
+    tell(ui, messageDismissed(ui), std::exchange(ui.clickInProgress.before, std::nullopt));
 }
 
 void describeAllLines(FrontEnd& ui)

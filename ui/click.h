@@ -15,6 +15,11 @@ namespace varnel {
 // that ran no handler.
 void clickControl(FrontEnd& ui, std::string_view control);
 
+// Where a front end whose boxes do not wait hands over the player's
+// dismissal of the box that a click left open: the click goes on from
+// there, and is told like any other once it has run to its end.
+void dismissMessage(FrontEnd& ui);
+
 // Gives every move button the words of its line, as the window opens.
 void describeAllLines(FrontEnd& ui);
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
 
+#include "rules/moves.h"
+
 #include <algorithm>
 #include <stdexcept>
 #include <string>
@@ -78,6 +80,15 @@ const std::array<std::size_t, 18> buttonsInTabOrder = [] {
               [](std::size_t a, std::size_t b) { return form1Controls[a].tabIndex < form1Controls[b].tabIndex; });
     return order;
 }();
+
+std::size_t moveButtonIndex(int n) { return controlIndex(moveOfButton(n).button); }
+
+int moveButtonOf(const ControlSpec& control)
+{
+    const auto found = std::find_if(moveTable.begin(), moveTable.end(),
+                                    [&](const MoveSpec& move) { return move.button == control.name; });
+    return found == moveTable.end() ? 0 : static_cast<int>(found - moveTable.begin()) + 1;
+}
 
 const ControlSpec& controlNamed(std::string_view name)
 {

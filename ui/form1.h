@@ -46,6 +46,12 @@ extern const std::array<ControlSpec, 50> form1Controls;
 // The eighteen buttons' places in form1Controls, in tab order.
 extern const std::array<std::size_t, 18> buttonsInTabOrder;
 
+// Move button n's (1 to 16) place in form1Controls.
+std::size_t moveButtonIndex(int n);
+
+// Which move button (1 to 16) the control is, or 0 for any other control.
+int moveButtonOf(const ControlSpec& control);
+
 // Both throw std::out_of_range for a name that is no control of Form1.
 const ControlSpec& controlNamed(std::string_view name);
 std::size_t controlIndex(std::string_view name); // its place in form1Controls

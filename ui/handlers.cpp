@@ -13,21 +13,52 @@ namespace varnel {
 
 namespace {
 
+// A handler's box, and what the handler does once the player has dismissed
+// it: at once where the front end's box waits, else on dismissMessage. The
+// handler does nothing after this call.
+void showMessageThen(FrontEnd& ui, std::string_view text, ClickHandler then)
+{
+    ui.clickInProgress.afterBox = then;
+    ui.clickInProgress.boxOpen = !ui.showMessage(text);
+}
+
+void endAfterSuccess(FrontEnd& ui) { ui.endProgram(); }
+
+void checkWin(FrontEnd& ui)
+{
+    if (isWon(ui.board()))
+        showMessageThen(ui, successMessage, endAfterSuccess);
+}
+
 void clickMoveButton(FrontEnd& ui, int button)
 {
-    BoardState& board = ui.board();
-    if (applyMove(board, moveOfButton(button)) == MoveOutcome::Blocked) {
-        ui.showMessage(blockedMessage);
-        // The window may have been closed while the box was open: its squares
+    if (applyMove(ui.board(), moveOfButton(button)) == MoveOutcome::Blocked)
+        showMessageThen(ui, blockedMessage, checkWin);
+    else
+        checkWin(ui);
+}
+
+// Runs a handler from `step` on, through each box the player has dismissed,
+// until it ends or waits on an open box.
+ClickRun runSteps(FrontEnd& ui, ClickHandler step) noexcept
+{
+    try {
+        // The window may have been closed while a box was open: its squares
         // are gone, and the game with them.
-        if (ui.hasEnded())
-            return;
+        while (step && !ui.hasEnded()) {
+            ui.clickInProgress.afterBox = nullptr;
+            step(ui);
+            step = ui.clickInProgress.afterBox;
+            if (step && ui.clickInProgress.boxOpen)
+                return ClickRun::BoxOpen;
+        }
+    } catch (const std::exception& failure) {
+        ui.reportFatalFailure(std::string("Varnel has to stop.\n\n") + failure.what());
     }
-    if (isWon(board)) {
-        ui.showMessage(successMessage);
-        if (!ui.hasEnded())
-            ui.endProgram();
-    }
+    ui.clickInProgress.afterBox = nullptr;
+    ui.clickInProgress.boxOpen = false;
+    ui.clickInProgress.running = false;
+    return ClickRun::Done;
 }
 
 } // namespace
@@ -60,23 +91,24 @@ ClickHandler clickHandlerOf(std::string_view button)
     return found == buttonHandlers.end() ? nullptr : found->click;
 }
 
-bool runClick(FrontEnd& ui, ClickHandler handler) noexcept
+ClickRun runClick(FrontEnd& ui, ClickHandler handler) noexcept
 {
     // One handler at a time. A box keeps the mouse off the window, but not a
     // press from automation or a screen reader, which would otherwise run a
-    // second handler inside the first one's box.
-    static bool handling = false;
-    // A click queued before the end of the program is dropped.
-    if (handling || ui.hasEnded())
-        return false;
-    handling = true;
-    try {
-        handler(ui);
-    } catch (const std::exception& failure) {
-        ui.reportFatalFailure(std::string("Varnel has to stop.\n\n") + failure.what());
-    }
-    handling = false;
-    return true;
+    // second handler inside the first one's box. A click queued before the
+    // end of the program is dropped.
+    if (ui.clickInProgress.running || ui.hasEnded())
+        return ClickRun::Dropped;
+    ui.clickInProgress.running = true;
+    return runSteps(ui, handler);
+}
+
+ClickRun messageDismissed(FrontEnd& ui) noexcept
+{
+    if (!ui.clickInProgress.boxOpen)
+        return ClickRun::Dropped;
+    ui.clickInProgress.boxOpen = false;
+    return runSteps(ui, ui.clickInProgress.afterBox);
 }
 
 } // namespace varnel

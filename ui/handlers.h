@@ -60,11 +60,22 @@ inline constexpr std::array<ButtonHandler, 18> buttonHandlers{{
 // The handler of the button with that name, or null for any other control.
 ClickHandler clickHandlerOf(std::string_view button);
 
+// What became of a click handed to runClick or of a box's dismissal.
+enum class ClickRun {
+    Dropped, // nothing ran
+    Done,    // the handler ran to its end
+    BoxOpen, // the handler waits on a box that is still open
+};
+
 // Where the toolkit's event loop hands a click to its handler. A click that
-// arrives while another handler is running (waiting in its box), or after the
-// end of the program, runs nothing. The handlers catch nothing; a failure
-// that escapes one (a square that could not be read or set) is reported here
-// and ends the program. True when the handler ran.
-bool runClick(FrontEnd& ui, ClickHandler handler) noexcept;
+// arrives while another handler is running (or waiting on its box), or
+// after the end of the program, is dropped. The handlers catch nothing; a
+// failure that escapes one (a square that could not be read or set) is
+// reported here and ends the program.
+ClickRun runClick(FrontEnd& ui, ClickHandler handler) noexcept;
+
+// The player has dismissed the box that the running handler left open
+// (a front end whose boxes do not wait): runs the rest of that handler.
+ClickRun messageDismissed(FrontEnd& ui) noexcept;
 
 } // namespace varnel

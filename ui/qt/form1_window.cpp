@@ -88,8 +88,8 @@ Form1Window::Form1Window()
             controls[i]->setFocus();
         previous = controls[i];
     }
-    for (std::size_t n = 0; n < moveButtons_.size(); ++n) // Command1 to Command16 come first in the tab order
-        moveButtons_[n] = static_cast<QPushButton*>(controls[buttonsInTabOrder[n]]);
+    for (std::size_t n = 0; n < moveButtons_.size(); ++n)
+        moveButtons_[n] = static_cast<QPushButton*>(controls[moveButtonIndex(static_cast<int>(n) + 1)]);
     describeAllLines(*this);
 }
 
@@ -130,12 +130,13 @@ void Form1Window::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
-void Form1Window::showMessage(std::string_view text)
+bool Form1Window::showMessage(std::string_view text)
 {
     QMessageBox box(QMessageBox::NoIcon, qt(applicationTitle), qt(text), QMessageBox::Ok, this);
     box.setDefaultButton(QMessageBox::Ok);
     box.button(QMessageBox::Ok)->setIcon(QIcon());
     box.exec();
+    return true;
 }
 
 void Form1Window::endProgram()

@@ -104,6 +104,9 @@ TEST(Form1, ListsControlsFromTheBottomOfTheStackingWithTheirTabIndices)
     EXPECT_EQ(controlIndex("END"), 49u);
     EXPECT_EQ(form1Controls[controlIndex("Label7")].name, "Label7");
     EXPECT_THROW((void)controlIndex("Label33"), std::out_of_range);
+    EXPECT_EQ(form1Controls[moveButtonIndex(12)].name, "Command12");
+    EXPECT_EQ(moveButtonOf(controlNamed("Command7")), 7);
+    EXPECT_EQ(moveButtonOf(controlNamed("RESET")), 0);
 
     std::vector<std::string> topFirst;
     for (auto c = form1Controls.rbegin(); c != form1Controls.rend(); ++c)

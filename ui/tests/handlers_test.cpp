@@ -35,14 +35,12 @@ public:
     {}
 
     BoardState& board() override { return board_; }
-    void showMessage(std::string_view text) override
+    bool showMessage(std::string_view text) override
     {
         record("message: " + std::string(text));
-        ended_ = ended_ || closeWhileBoxOpen_;
-        if (pressWhileBoxOpen_)
-            runClick(*this, pressWhileBoxOpen_);
-        if (!clickWhileBoxOpen_.empty())
-            clickControl(*this, clickWhileBoxOpen_);
+        if (waits_)
+            whileBoxOpen();
+        return waits_;
     }
     void endProgram() override
     {
@@ -61,6 +59,17 @@ public:
         record("line " + std::to_string(moveButton) + ": " + std::string(words));
     }
 
+    // Like the page's, the boxes do not wait: the player dismisses them later.
+    void boxesDoNotWait() { waits_ = false; }
+    void whileBoxOpen()
+    {
+        ended_ = ended_ || closeWhileBoxOpen_;
+        if (pressWhileBoxOpen_)
+            runClick(*this, pressWhileBoxOpen_);
+        if (!clickWhileBoxOpen_.empty())
+            clickControl(*this, clickWhileBoxOpen_);
+    }
+
     // The window system closes the window while the next box is open.
     void closeWhileBoxOpen() { closeWhileBoxOpen_ = true; }
     // A screen reader or automation presses a button while a box is open.
@@ -76,10 +85,34 @@ private:
     ProbeBoard board_;
     std::vector<Event> events_;
     bool ended_ = false;
+    bool waits_ = true;
     bool closeWhileBoxOpen_ = false;
     ClickHandler pressWhileBoxOpen_ = nullptr;
     std::string clickWhileBoxOpen_;
 };
+
+// A click handed over as a front end does, each box that does not wait
+// dismissed by the player once it is open.
+void play(FakeFrontEnd& ui, ClickHandler handler)
+{
+    for (ClickRun run = runClick(ui, handler); run == ClickRun::BoxOpen; run = messageDismissed(ui))
+        ui.whileBoxOpen();
+}
+
+void playControl(FakeFrontEnd& ui, std::string_view control)
+{
+    for (clickControl(ui, control); ui.clickInProgress.boxOpen; dismissMessage(ui))
+        ui.whileBoxOpen();
+}
+
+// Each case runs on a front end whose boxes wait and on one whose do not.
+FakeFrontEnd frontEnd(bool waits, MemoryBoard start = {}, std::optional<std::size_t> failAt = std::nullopt)
+{
+    FakeFrontEnd ui(start, failAt);
+    if (!waits)
+        ui.boxesDoNotWait();
+    return ui;
+}
 
 MemoryBoard afterMoves(const std::vector<int>& buttons)
 {
@@ -119,11 +152,16 @@ TEST(Handlers, EachMoveButtonRunsItsOwnMoveThenTheWinCheck)
 TEST(Handlers, ShowTheBlockedMessageThenStillRunTheWinCheck)
 {
     const MemoryBoard blocked = afterMoves({1, 12});
-    FakeFrontEnd ui(blocked);
-    runClick(ui, Command1_Click);
-    EXPECT_EQ(ui.events(), (std::vector<Event>{{"message: You cannot move the column if the head is red.", 1}}));
-    EXPECT_EQ(ui.probe().board(), blocked);
-    EXPECT_EQ(tail(ui.probe().accesses(), 1), winCheckOf(blocked));
+    for (const bool waits : {true, false}) {
+        FakeFrontEnd ui = frontEnd(waits, blocked);
+        // A box that does not wait holds the rest of the handler back.
+        EXPECT_EQ(runClick(ui, Command1_Click), waits ? ClickRun::Done : ClickRun::BoxOpen);
+        EXPECT_EQ(ui.probe().accesses().size(), waits ? 1 + winCheckOf(blocked).size() : 1u);
+        EXPECT_EQ(messageDismissed(ui), waits ? ClickRun::Dropped : ClickRun::Done);
+        EXPECT_EQ(ui.events(), (std::vector<Event>{{"message: You cannot move the column if the head is red.", 1}}));
+        EXPECT_EQ(ui.probe().board(), blocked);
+        EXPECT_EQ(tail(ui.probe().accesses(), 1), winCheckOf(blocked));
+    }
 }
 
 TEST(Handlers, RunTheWinCheckQuietlyAfterAMoveThatChangesNothing)
@@ -140,12 +178,15 @@ TEST(Handlers, EndTheProgramAfterTheSuccessMessageOfTheWinningMove)
     const auto game = findWinningGame(MemoryBoard{});
     ASSERT_TRUE(game);
     const std::vector<int> allButLast(game->begin(), game->end() - 1);
-    FakeFrontEnd ui(afterMoves(allButLast));
-    runClick(ui, clickHandlerOf(moveOfButton(game->back()).button));
+    for (const bool waits : {true, false}) {
+        FakeFrontEnd ui = frontEnd(waits, afterMoves(allButLast));
+        play(ui, clickHandlerOf(moveOfButton(game->back()).button));
 
-    // Pull-in: 11 accesses; a won board: 16 reads.
-    ASSERT_EQ(ui.events(), (std::vector<Event>{{"message: Amazingly, you have succeeded. Bravo!!", 27}, {"end", 27}}));
-    EXPECT_TRUE(isWon(ui.probe().board())) << "the board is not reset";
+        // Pull-in: 11 accesses; a won board: 16 reads.
+        ASSERT_EQ(ui.events(),
+                  (std::vector<Event>{{"message: Amazingly, you have succeeded. Bravo!!", 27}, {"end", 27}}));
+        EXPECT_TRUE(isWon(ui.probe().board())) << "the board is not reset";
+    }
 }
 
 TEST(Handlers, ResetWritesTheStartPositionAndNothingElse)
@@ -188,18 +229,21 @@ TEST(Handlers, AFailedSquareStopsTheHandlerAndIsReportedOnce)
         runClick(clean, c.click);
         const std::size_t accesses = clean.probe().accesses().size();
         for (std::size_t n = 1; n <= accesses; ++n) {
-            SCOPED_TRACE(std::string(c.name) + ", failing access " + std::to_string(n));
-            FakeFrontEnd ui(c.start, n);
-            runClick(ui, c.click);
-            ASSERT_FALSE(ui.events().empty());
-            const Event& last = ui.events().back();
-            EXPECT_EQ(last.afterAccesses, n - 1);
-            EXPECT_TRUE(last.what.starts_with("fatal: Varnel has to stop.")) << last.what;
-            EXPECT_NE(last.what.find(ProbeBoard::failureText), std::string::npos) << last.what;
-            EXPECT_NE(last.what.find(std::to_string(ProbeBoard::failureCode)), std::string::npos) << last.what;
-            EXPECT_EQ(ui.probe().attempts(), n) << "an access was tried after the failure";
-            // Only a blocked message shown before the failing access may precede the report.
-            EXPECT_EQ(ui.events().size(), n - 1 >= c.messageAfter ? 2u : 1u);
+            for (const bool waits : {true, false}) {
+                SCOPED_TRACE(std::string(c.name) + ", failing access " + std::to_string(n) +
+                             (waits ? "" : ", box not waiting"));
+                FakeFrontEnd ui = frontEnd(waits, c.start, n);
+                play(ui, c.click);
+                ASSERT_FALSE(ui.events().empty());
+                const Event& last = ui.events().back();
+                EXPECT_EQ(last.afterAccesses, n - 1);
+                EXPECT_TRUE(last.what.starts_with("fatal: Varnel has to stop.")) << last.what;
+                EXPECT_NE(last.what.find(ProbeBoard::failureText), std::string::npos) << last.what;
+                EXPECT_NE(last.what.find(std::to_string(ProbeBoard::failureCode)), std::string::npos) << last.what;
+                EXPECT_EQ(ui.probe().attempts(), n) << "an access was tried after the failure";
+                // Only a blocked message shown before the failing access may precede the report.
+                EXPECT_EQ(ui.events().size(), n - 1 >= c.messageAfter ? 2u : 1u);
+            }
         }
     }
 }
@@ -227,18 +271,20 @@ TEST(Handlers, StopAfterABoxDuringWhichTheWindowWasClosed)
          {{"message: Amazingly, you have succeeded. Bravo!!", 27}}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        FakeFrontEnd ui(c.start);
-        ui.closeWhileBoxOpen();
-        runClick(ui, c.click);
-        EXPECT_EQ(ui.events(), c.events);
-        EXPECT_EQ(ui.probe().attempts(), c.events.back().afterAccesses) << "a square was touched after the end";
+        for (const bool waits : {true, false}) {
+            SCOPED_TRACE(std::string(c.name) + (waits ? "" : ", box not waiting"));
+            FakeFrontEnd ui = frontEnd(waits, c.start);
+            ui.closeWhileBoxOpen();
+            play(ui, c.click);
+            EXPECT_EQ(ui.events(), c.events);
+            EXPECT_EQ(ui.probe().attempts(), c.events.back().afterAccesses) << "a square was touched after the end";
 
-        // Nor does a click that reaches a handler afterwards.
-        runClick(ui, RESET_Click);
-        runClick(ui, END_Click);
-        EXPECT_EQ(ui.events(), c.events);
-        EXPECT_EQ(ui.probe().attempts(), c.events.back().afterAccesses);
+            // Nor does a click that reaches a handler afterwards.
+            runClick(ui, RESET_Click);
+            runClick(ui, END_Click);
+            EXPECT_EQ(ui.events(), c.events);
+            EXPECT_EQ(ui.probe().attempts(), c.events.back().afterAccesses);
+        }
     }
 }
 
@@ -246,16 +292,19 @@ TEST(Handlers, RunOneAtATimeEvenWhenAButtonIsPressedUnderABox)
 {
     const MemoryBoard blocked = afterMoves({1, 12});
     for (const ClickHandler press : {Command5_Click, RESET_Click, END_Click}) {
-        FakeFrontEnd ui(blocked);
-        ui.pressWhileBoxOpen(press);
-        runClick(ui, Command1_Click);
-        EXPECT_EQ(ui.events(), (std::vector<Event>{{"message: You cannot move the column if the head is red.", 1}}));
-        EXPECT_EQ(tail(ui.probe().accesses(), 1), winCheckOf(blocked)) << "the press under the box ran";
+        for (const bool waits : {true, false}) {
+            FakeFrontEnd ui = frontEnd(waits, blocked);
+            ui.pressWhileBoxOpen(press);
+            play(ui, Command1_Click);
+            EXPECT_EQ(ui.events(),
+                      (std::vector<Event>{{"message: You cannot move the column if the head is red.", 1}}));
+            EXPECT_EQ(tail(ui.probe().accesses(), 1), winCheckOf(blocked)) << "the press under the box ran";
 
-        // Once the handler has returned, the next click is handled.
-        ui.pressWhileBoxOpen(nullptr);
-        runClick(ui, Command5_Click);
-        EXPECT_EQ(ui.probe().board(), afterMoves({1, 12, 5}));
+            // Once the handler has returned, the next click is handled.
+            ui.pressWhileBoxOpen(nullptr);
+            runClick(ui, Command5_Click);
+            EXPECT_EQ(ui.probe().board(), afterMoves({1, 12, 5}));
+        }
     }
 }
 
@@ -282,14 +331,16 @@ TEST(Handlers, TellAScreenReaderWhatEachClickChangedAndNothingElse)
 
     // After a blocked move's box, that nothing moved; a click under the box,
     // on a square or after the end tells nothing.
-    FakeFrontEnd blocked(afterMoves({1, 12}));
-    blocked.clickWhileBoxOpen("RESET");
-    clickControl(blocked, "Command1");
-    clickControl(blocked, "Label6");
-    clickControl(blocked, "END");
-    clickControl(blocked, "RESET");
-    EXPECT_EQ(whatsOf(blocked), (std::vector<std::string>{"message: You cannot move the column if the head is red.",
-                                                          "say: Nothing moved.", "end"}));
+    for (const bool waits : {true, false}) {
+        FakeFrontEnd blocked = frontEnd(waits, afterMoves({1, 12}));
+        blocked.clickWhileBoxOpen("RESET");
+        playControl(blocked, "Command1");
+        playControl(blocked, "Label6");
+        playControl(blocked, "END");
+        playControl(blocked, "RESET");
+        EXPECT_EQ(whatsOf(blocked), (std::vector<std::string>{"message: You cannot move the column if the head is red.",
+                                                              "say: Nothing moved.", "end"}));
+    }
 
     // A square that cannot be read before the click: the move is still
     // played, but nothing is told of it.

@@ -129,8 +129,8 @@ SpokenControl Form1Window::speak(HWND control)
         }
     } else {
         spoken.role = ROLE_SYSTEM_PUSHBUTTON; // which not every system's standard object says
-        if (c.tabIndex < 16)                  // Command1 to Command16 come first in the tab order
-            spoken.description = self->lines_[static_cast<std::size_t>(c.tabIndex)];
+        if (const int n = moveButtonOf(c))
+            spoken.description = self->lines_[static_cast<std::size_t>(n - 1)];
     }
     return spoken;
 }
@@ -147,10 +147,8 @@ void Form1Window::describeLine(int moveButton, std::string_view words)
 {
     if (moveButton < 1 || moveButton > static_cast<int>(lines_.size()))
         return;
-    // Command1 to Command16 come first in the tab order.
-    const auto line = static_cast<std::size_t>(moveButton - 1);
-    lines_[line] = widen(words);
-    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, controls_[buttonsInTabOrder[line]], OBJID_CLIENT, CHILDID_SELF);
+    lines_[static_cast<std::size_t>(moveButton - 1)] = widen(words);
+    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, controls_[moveButtonIndex(moveButton)], OBJID_CLIENT, CHILDID_SELF);
 }
 
 // Readers that know only MSAA hear the squares' value changes instead.
@@ -201,9 +199,10 @@ bool Form1Window::handleKeyboard(const MSG& message)
     return true;
 }
 
-void Form1Window::showMessage(std::string_view text)
+bool Form1Window::showMessage(std::string_view text)
 {
     MessageBoxW(window_.get(), widen(text).c_str(), widen(applicationTitle).c_str(), MB_OK);
+    return true;
 }
 
 // Destroyed through its own window procedure, whose WM_DESTROY ends the loop.

@@ -32,7 +32,7 @@ public:
     bool handleKeyboard(const MSG& message);
 
     BoardState& board() override { return squares_; }
-    void showMessage(std::string_view text) override;
+    bool showMessage(std::string_view text) override;
     void endProgram() override;
     bool hasEnded() const override { return ended_; }
     void reportFatalFailure(std::string_view report) override;
