@@ -126,7 +126,7 @@ mv "$work/signed.msi" "$msi"
 $windows_only && exit 0
 
 echo "=== Web page"
-cmake --preset web -B "$work/web" -DVARNEL_TESTS=OFF -DCMAKE_CXX_FLAGS="-fexceptions $map" >/dev/null
+cmake --preset web -B "$work/web" -DVARNEL_TESTS=OFF -DCMAKE_CXX_FLAGS="$map" >/dev/null
 # varnel_offline: the service worker, written once the program is linked.
 NODE_PATH=/usr/share/nodejs cmake --build "$work/web" -j "$jobs" --target varnel varnel_offline
 cp THIRD-PARTY-NOTICES.txt "$work/web/web/"

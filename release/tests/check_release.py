@@ -258,11 +258,11 @@ def web_archive(dist, version):
         members = tar.getmembers()
         top = f"varnel-{version}-web"
         names = [m.name for m in members]
-        expected = [top] + [f"{top}/{f}" for f in ("THIRD-PARTY-NOTICES.txt", "favicon.ico", "index.html",
-                                                  "manifest.json", "page.js", "sw.js", "varnel-192.png",
-                                                  "varnel-512.png", "varnel-apple-180.png",
-                                                  "varnel-maskable-512.png", "varnel.css", "varnel.js", "varnel.wasm")]
-        check(names == expected, f"the web archive holds {names}")
+        # The page's files are those its service worker keeps for offline play.
+        worker = tar.extractfile(f"{top}/sw.js").read().decode()
+        kept = re.search(r"'\./ ([^']*)'\.split", worker)[1].split()
+        expected = [top] + sorted(f"{top}/{f}" for f in kept + ["THIRD-PARTY-NOTICES.txt", "sw.js"])
+        check(names == expected, f"the web archive holds {names}, its worker keeps {kept}")
         check(tar.extractfile(f"{top}/THIRD-PARTY-NOTICES.txt").read() == notices,
               "its THIRD-PARTY-NOTICES.txt is the source's")
         check(all(m.uid == 0 and m.gid == 0 for m in members), "its members are owned by root")

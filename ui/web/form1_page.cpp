@@ -7,6 +7,7 @@
 #include "ui/click.h"
 #include "ui/form1.h"
 #include "ui/spoken_words.h"
+#include "ui/web/web_colour.h"
 
 #include <emscripten.h>
 
@@ -18,21 +19,26 @@ namespace {
 
 // The page's side, in page.js. Strings cross as UTF-8.
 
-// The colour last written, or -1 when the square's element is not on the page.
-EM_JS(int, readSquare, (const char* name), { return VarnelPage.colour(UTF8ToString(name)); });
+// Whether the square's element is on the page.
+EM_JS(int, hasSquare, (const char* name), { return VarnelPage.hasSquare(UTF8ToString(name)); });
 
 // False when the square's element is not on the page. `label` is what a
 // screen reader says of the square.
-EM_JS(int, writeSquare, (const char* name, int colour, const char* label),
-      { return VarnelPage.setColour(UTF8ToString(name), colour, UTF8ToString(label)); });
+EM_JS(int, paintSquare, (const char* name, const char* colour, const char* label),
+      { return VarnelPage.paint(UTF8ToString(name), UTF8ToString(colour), UTF8ToString(label)); });
 
 EM_JS(void, describe, (const char* name, const char* words),
       { VarnelPage.describe(UTF8ToString(name), UTF8ToString(words)); });
 
 EM_JS(void, say, (const char* words), { VarnelPage.announce(UTF8ToString(words)); });
 
-EM_ASYNC_JS(void, showBox, (const char* title, const char* text),
-            { await VarnelPage.showBox(UTF8ToString(title), UTF8ToString(text)); });
+// The box stays open; once the player has dismissed it, the click goes on.
+EM_JS(void, showBox, (const char* title, const char* text),
+      { VarnelPage.showBox(UTF8ToString(title), UTF8ToString(text), _varnel_dismissed); });
+
+// The program ends once the player has read why and dismissed the box.
+EM_JS(void, showFatalBox, (const char* title, const char* text),
+      { VarnelPage.showBox(UTF8ToString(title), UTF8ToString(text), VarnelPage.end); });
 
 EM_JS(void, pageReady, (), { VarnelPage.ready(); });
 
@@ -49,22 +55,21 @@ Form1Page* thePage = nullptr;
 
 ColourValue PageSquares::colour(Square s) const
 {
-    const int stored = readSquare(squareName(s).c_str());
-    if (stored < 0)
+    if (!hasSquare(squareName(s).c_str()))
         throw SquareAccessError(SquareAccess::Read, s, 0, missingElement);
-    return static_cast<ColourValue>(stored);
+    return colours_.colour(s);
 }
 
 void PageSquares::setColour(Square s, ColourValue c)
 {
-    if (!writeSquare(squareName(s).c_str(), static_cast<int>(c), spokenSquare(s, c).c_str()))
+    if (!paintSquare(squareName(s).c_str(), webColour(c).c_str(), spokenSquare(s, c).c_str()))
         throw SquareAccessError(SquareAccess::Write, s, 0, missingElement);
+    colours_.setColour(s, c);
 }
 
+// The page comes with its squares painted in their start colours.
 Form1Page::Form1Page()
 {
-    for (const Square s : allSquares)
-        squares_.setColour(s, startColour(s));
     describeAllLines(*this);
     thePage = this;
     pageReady();
@@ -72,9 +77,10 @@ Form1Page::Form1Page()
 
 Form1Page::~Form1Page() { thePage = nullptr; }
 
-void Form1Page::showMessage(std::string_view text)
+bool Form1Page::showMessage(std::string_view text)
 {
     showBox(std::string(applicationTitle).c_str(), std::string(text).c_str());
+    return false;
 }
 
 void Form1Page::endProgram()
@@ -88,8 +94,7 @@ void Form1Page::reportFatalFailure(std::string_view report)
     ended_ = true;
     const std::string text(report);
     logFailure(text.c_str());
-    showBox(std::string(applicationTitle).c_str(), text.c_str());
-    endPage();
+    showFatalBox(std::string(applicationTitle).c_str(), text.c_str());
 }
 
 void Form1Page::announce(std::string_view words) { say(std::string(words).c_str()); }
@@ -101,10 +106,16 @@ void Form1Page::describeLine(int moveButton, std::string_view words)
 
 } // namespace varnel::web
 
-// Where the page reports a click on the control of that name; it may wait
-// for a box.
+// Where the page reports a click on the control of that name.
 extern "C" EMSCRIPTEN_KEEPALIVE void varnel_click(const char* control)
 {
     if (varnel::web::thePage)
         varnel::clickControl(*varnel::web::thePage, control);
+}
+
+// Where the page reports that the player has dismissed the program's box.
+extern "C" EMSCRIPTEN_KEEPALIVE void varnel_dismissed()
+{
+    if (varnel::web::thePage)
+        varnel::dismissMessage(*varnel::web::thePage);
 }

@@ -2,17 +2,21 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "rules/board_state.h"
+#include "rules/memory_board.h"
 #include "ui/front_end.h"
 
 namespace varnel::web {
 
-// The squares' colours, kept with their elements on the page: each element
-// holds the ColourValue last written to it, not a colour string to parse.
+// The squares' elements on the page, and the colours last written to them
+// (from the start colours that the page comes painted in): a square whose
+// element has left the page can be neither read nor set.
 class PageSquares final : public BoardState {
 public:
     ColourValue colour(Square s) const override;
     void setColour(Square s, ColourValue c) override;
+
+private:
+    MemoryBoard colours_;
 };
 
 // The window Form1 as a web page. The page comes with its 50 controls in
@@ -28,8 +32,9 @@ public:
     Form1Page& operator=(const Form1Page&) = delete;
 
     BoardState& board() override { return squares_; }
-    // Waits, without blocking the browser, until the player dismisses the box.
-    void showMessage(std::string_view text) override;
+    // Opens the box and returns: the page cannot wait for the player. The
+    // click goes on once the player has dismissed it.
+    bool showMessage(std::string_view text) override;
     void endProgram() override;
     bool hasEnded() const override { return ended_; }
     void reportFatalFailure(std::string_view report) override;

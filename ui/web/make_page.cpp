@@ -5,12 +5,12 @@
 // the browser paints the start position before the program has loaded. The
 // program takes over these elements when it starts. The page's one inline
 // script, which catches clicks until then, is allowed by its hash in the
-// page's policy. It also writes the web app manifest that lets a browser
-// install the page, in the window's colours.
-//   make_page INDEX.HTML VARNEL.CSS OUT-INDEX.HTML OUT-VARNEL.CSS OUT-MANIFEST.JSON
+// page's policy.
+//   make_page INDEX.HTML VARNEL.CSS MANIFEST.JSON OUT-INDEX.HTML OUT-VARNEL.CSS
 #include "rules/board_state.h"
 #include "ui/form1.h"
 #include "ui/spoken_words.h"
+#include "ui/web/web_colour.h"
 
 #include <emscripten.h>
 
@@ -36,9 +36,6 @@ std::string escaped(std::string_view text)
         case '<':
             out += "&lt;";
             break;
-        case '>':
-            out += "&gt;";
-            break;
         case '"':
             out += "&quot;";
             break;
@@ -49,19 +46,12 @@ std::string escaped(std::string_view text)
     return out;
 }
 
-std::string cssColour(ColourValue c)
-{
-    return "rgb(" + std::to_string(c & 0xff) + ", " + std::to_string((c >> 8) & 0xff) + ", " +
-           std::to_string((c >> 16) & 0xff) + ")";
-}
-
 // The SHA-256 of the text, in base64 (44 characters), by Node.js's crypto.
 EM_JS(void, sha256Base64, (const char* text, char* out, int size),
       { stringToUTF8(require('crypto').createHash('sha256').update(UTF8ToString(text)).digest('base64'), out, size); });
 
-// The controls in the table's (stacking) order. The buttons' tabindex (their
-// tab index from 1, as the attribute must be positive) gives the keyboard
-// their tab order from the start.
+// The controls in the table's (stacking) order, in which the buttons come in
+// their tab order too: the document's order is the keyboard's.
 std::string boardMarkup()
 {
     std::string out = "<div id=\"board\">\n";
@@ -72,8 +62,8 @@ std::string boardMarkup()
                    escaped(spokenSquare(*c.square, startColour(*c.square))) + "\">" + escaped(c.caption) + "</div>\n";
         else
             out += "<button id=\"" + name + "\" class=\"control\" type=\"button\" aria-label=\"" +
-                   escaped(spokenName(c)) + "\" tabindex=\"" + std::to_string(c.tabIndex + 1) + "\"" +
-                   (c.tabIndex == 0 ? " autofocus" : "") + ">" + escaped(c.caption) + "</button>\n";
+                   escaped(spokenName(c)) + "\"" + (c.tabIndex == 0 ? " autofocus" : "") + ">" + escaped(c.caption) +
+                   "</button>\n";
     }
     return out + "</div>";
 }
@@ -96,53 +86,54 @@ bool allowInlineScript(std::string& html)
     return true;
 }
 
+std::string px(int pixels) { return std::to_string(pixels) + "px"; }
+
+bool overlap(const PixelRect& a, const PixelRect& b)
+{
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+           b.top < a.top + a.height;
+}
+
 std::string boardStyle()
 {
+    std::array<PixelRect, form1Controls.size()> rects{};
     std::string out = "/* Written by make_page from the window's table: */\n";
-    // The board's extent is its controls': END's right edge and the bottom
-    // row's lower one. The script scales the board by it on a phone.
+    // The board's extent is its controls': the right edge of the rightmost
+    // and the lower edge of the lowest. The script scales the board by it on
+    // a phone.
     int right = 0;
     int bottom = 0;
-    for (const ControlSpec& c : form1Controls) {
-        const PixelRect p = toPixels(c.rect, standardDpi);
+    for (std::size_t i = 0; i < form1Controls.size(); ++i) {
+        const ControlSpec& c = form1Controls[i];
+        const PixelRect p = rects[i] = toPixels(c.rect, standardDpi);
         right = std::max(right, p.left + p.width);
         bottom = std::max(bottom, p.top + p.height);
+        out += "#" + std::string(c.name) + " { left: " + px(p.left) + "; top: " + px(p.top) +
+               "; width: " + px(p.width) + "; height: " + px(p.height) + ";" +
+               (c.square ? " background-color: " + web::webColour(startColour(*c.square)) + ";" : "") + " }\n";
     }
-    out += "#board { width: " + std::to_string(right) + "px; height: " + std::to_string(bottom) + "px; }\n";
-    for (const ControlSpec& c : form1Controls) {
-        const PixelRect p = toPixels(c.rect, standardDpi);
-        out += "#" + std::string(c.name) + " { left: " + std::to_string(p.left) + "px; top: " + std::to_string(p.top) +
-               "px; width: " + std::to_string(p.width) + "px; height: " + std::to_string(p.height) + "px;";
-        if (c.square)
-            out += " background-color: " + cssColour(startColour(*c.square)) + ";";
-        out += " }\n";
+    out += "#board { width: " + px(right) + "; height: " + px(bottom) + "; }\n";
+
+    // With a mouse the buttons overlap as in the window. A finger cannot
+    // choose between overlapping buttons, and each would be left smaller
+    // than a finger: on a touch screen a button that covers others starts
+    // clear of them, to their right, and keeps its right edge.
+    out += "@media (pointer: coarse) {\n";
+    for (std::size_t i = 0; i < form1Controls.size(); ++i) {
+        if (form1Controls[i].square)
+            continue;
+        PixelRect& p = rects[i];
+        const int edge = p.left + p.width;
+        for (std::size_t below = 0; below < i; ++below)
+            if (!form1Controls[below].square && overlap(p, rects[below]))
+                p.left = rects[below].left + rects[below].width;
+        if (p.left + p.width != edge) {
+            p.width = edge - p.left;
+            out += "#" + std::string(form1Controls[i].name) + " { left: " + px(p.left) + "; width: " + px(p.width) +
+                   "; }\n";
+        }
     }
-    return out;
-}
-
-std::string hexColour(ColourValue c)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff);
-    return text;
-}
-
-// Relative addresses throughout, so that the page installs from any folder
-// of any server. The icons are make_icon's.
-std::string manifest()
-{
-    const std::string colour = hexColour(form1.background);
-    const auto icon = [](const char* file, int size, const char* purpose) {
-        const std::string side = std::to_string(size);
-        return std::string("    {\"src\": \"") + file + "\", \"sizes\": \"" + side + "x" + side +
-               "\", \"type\": \"image/png\", \"purpose\": \"" + purpose + "\"}";
-    };
-    return "{\n  \"name\": \"" + std::string(form1.caption) + "\",\n  \"short_name\": \"" + std::string(form1.caption) +
-           "\",\n  \"start_url\": \"./\",\n  \"scope\": \"./\",\n  \"display\": \"standalone\",\n"
-           "  \"background_color\": \"" +
-           colour + "\",\n  \"theme_color\": \"" + colour + "\",\n  \"icons\": [\n" +
-           icon("varnel-192.png", 192, "any") + ",\n" + icon("varnel-512.png", 512, "any") + ",\n" +
-           icon("varnel-maskable-512.png", 512, "maskable") + "\n  ]\n}\n";
+    return out + "}\n";
 }
 
 bool read(const char* path, std::string& text)
@@ -161,19 +152,30 @@ bool write(const char* path, const std::string& text)
     return static_cast<bool>(out.flush());
 }
 
+// The browser takes the page's colour for its title bar before it has read
+// the manifest, and the installed app's from the manifest: both must be the
+// window's background.
+bool saysTheWindowsColour(const std::string& html, const std::string& manifest)
+{
+    const std::string colour = web::webColour(form1.background);
+    return html.find("<meta name=\"theme-color\" content=\"" + colour + "\">") != std::string::npos &&
+           manifest.find("\"theme_color\": \"" + colour + "\"") != std::string::npos &&
+           manifest.find("\"background_color\": \"" + colour + "\"") != std::string::npos;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (argc != 6) {
-        std::fprintf(stderr,
-                     "usage: make_page INDEX.HTML VARNEL.CSS OUT-INDEX.HTML OUT-VARNEL.CSS OUT-MANIFEST.JSON\n");
+        std::fprintf(stderr, "usage: make_page INDEX.HTML VARNEL.CSS MANIFEST.JSON OUT-INDEX.HTML OUT-VARNEL.CSS\n");
         return 2;
     }
     std::string html;
     std::string css;
-    if (!read(argv[1], html) || !read(argv[2], css)) {
-        std::fprintf(stderr, "make_page: cannot read %s or %s\n", argv[1], argv[2]);
+    std::string manifest;
+    if (!read(argv[1], html) || !read(argv[2], css) || !read(argv[3], manifest)) {
+        std::fprintf(stderr, "make_page: cannot read %s, %s or %s\n", argv[1], argv[2], argv[3]);
         return 1;
     }
     const std::string empty = "<div id=\"board\"></div>";
@@ -182,11 +184,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "make_page: %s has no %s to fill\n", argv[1], empty.c_str());
         return 1;
     }
-    // The browser's title bar takes the page's colour before the manifest
-    // is read: the two must agree.
-    const std::string theme = "<meta name=\"theme-color\" content=\"" + hexColour(form1.background) + "\">";
-    if (html.find(theme) == std::string::npos) {
-        std::fprintf(stderr, "make_page: %s has no %s, the window's background\n", argv[1], theme.c_str());
+    if (!saysTheWindowsColour(html, manifest)) {
+        std::fprintf(stderr, "make_page: the theme colour of %s or the theme and background colours of %s are not %s\n",
+                     argv[1], argv[3], web::webColour(form1.background).c_str());
         return 1;
     }
     html.replace(at, empty.size(), boardMarkup());
@@ -194,8 +194,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "make_page: %s has no inline script or no script-src 'self' for it\n", argv[1]);
         return 1;
     }
-    if (!write(argv[3], html) || !write(argv[4], css + boardStyle()) || !write(argv[5], manifest())) {
-        std::fprintf(stderr, "make_page: cannot write %s, %s or %s\n", argv[3], argv[4], argv[5]);
+    if (!write(argv[4], html) || !write(argv[5], css + boardStyle())) {
+        std::fprintf(stderr, "make_page: cannot write %s or %s\n", argv[4], argv[5]);
         return 1;
     }
     return 0;

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Varnel developers
 // SPDX-License-Identifier: MIT
-// The page's side of Varnel: it plays the clicks that the page's first
-// script catches, shows the program's boxes and words, fits the board to the
-// screen and, at the end, takes the game off the page. The board comes with
-// the page; the game itself is all in the program.
+// The page's side of Varnel: it hands the board's clicks to the program,
+// shows the program's boxes and words, fits the board to the screen and, at
+// the end, takes the game off the page. The board comes with the page; the
+// game itself is all in the program.
 'use strict';
 
 const VarnelPage = (() => {
@@ -100,8 +100,8 @@ const VarnelPage = (() => {
             renew(event.target);
     });
 
-    // The buttons in the order their tabindex gives, which the page comes with.
-    const buttons = [...board.querySelectorAll('button')].sort((a, b) => a.tabIndex - b.tabIndex);
+    // The page comes with the buttons in their tab order.
+    const buttons = [...board.querySelectorAll('button')];
 
     // Tab and Shift+Tab go round the buttons and stay on the page.
     function moveFocus(event) {
@@ -113,34 +113,27 @@ const VarnelPage = (() => {
         buttons[here < 0 ? 0 : (here + step) % buttons.length].focus();
     }
 
-    // One click at a time goes to the program: a call made while it waits
-    // for a box would take that wait over. The program itself drops a click
-    // made under its box; the clicks caught before it was ready are played
-    // in order, each after the one before has finished.
-    let waiting = null;
-    async function click(name) {
-        if (waiting)
-            return;
-        waiting = Module.ccall('varnel_click', null, ['string'], [name], {async: true});
-        try {
-            await waiting;
-        } finally {
-            waiting = null;
-        }
-    }
-    async function playCaught(caught) {
-        let playing = true;
-        varnelClicks = {push: (name) => (playing ? caught.push(name) : click(name))};
-        while (caught.length)
-            await click(caught.shift());
-        playing = false;
-    }
+    // Clicks on the buttons go to the program by name. Those made before it
+    // is ready, caught by the page's first script or here, are played in
+    // order once it is: as on the desktop, the program drops those that
+    // come behind a box that one of them opened. Where the first script did
+    // not run (a policy or an extension that refuses inline scripts), the
+    // clicks from here on still reach the program.
+    const click = (name) => Module.ccall('varnel_click', null, ['string'], [name]);
+    let waiting = window.varnelClicks || [];
+    if (!window.varnelClicks)
+        addEventListener('keydown', (event) => event.repeat && event.key === 'Enter' && event.preventDefault(), true);
+    window.varnelClicks = null;
+    addEventListener('click', (event) => {
+        const button = event.target.closest && event.target.closest('#board button');
+        if (button)
+            waiting ? waiting.push(button.id) : click(button.id);
+    });
 
     const square = (name) => {
         const element = document.getElementById(name);
         return element && element.classList.contains('square') && board.contains(element) ? element : null;
     };
-    const cssColour = (c) => `rgb(${c & 0xff}, ${(c >> 8) & 0xff}, ${(c >> 16) & 0xff})`;
 
     const made = (tag, className, text) => {
         const element = document.createElement(tag);
@@ -210,19 +203,14 @@ const VarnelPage = (() => {
             return failed;
         },
 
-        // The colour last written to the square, or -1 when it is not on the page.
-        colour(name) {
-            const element = square(name);
-            return element && element.varnelColour !== undefined ? element.varnelColour : -1;
-        },
+        hasSquare: (name) => !!square(name),
 
         // `label` names the square with what it now holds.
-        setColour(name, colour, label) {
+        paint(name, colour, label) {
             const element = square(name);
             if (!element)
                 return 0;
-            element.varnelColour = colour;
-            element.style.backgroundColor = cssColour(colour);
+            element.style.backgroundColor = colour;
             element.setAttribute('aria-label', label);
             return 1;
         },
@@ -255,33 +243,35 @@ const VarnelPage = (() => {
                     event.preventDefault();
             });
             // After the program's start-up has returned, so that it can take clicks.
-            Promise.resolve(varnelClicks).then(playCaught);
+            Promise.resolve().then(() => {
+                const caught = waiting;
+                waiting = null;
+                caught.forEach(click);
+            });
         },
 
-        showBox(title, text) {
-            return new Promise((resolve) => {
-                // Whatever goes wrong here, the handler waiting on the box
-                // goes on: the page never freezes with a click half run.
-                try {
-                    openBox(title, text, resolve);
-                } catch (error) {
-                    console.error(error);
-                    resolve();
-                }
-            });
+        // `closed` runs once the player has dismissed the box. Whatever goes
+        // wrong here, the click waiting on the box goes on: the page never
+        // freezes with a click half run.
+        showBox(title, text, closed) {
+            try {
+                openBox(title, text, closed);
+            } catch (error) {
+                console.error(error);
+                closed();
+            }
         },
 
         // The end of the program: the game leaves the page for good, and
         // the focus goes to the link whose name says so. An installed app's
-        // own window closes, where the browser lets the page close it.
+        // window stays open on those words too, so that a screen reader
+        // says them: the player closes it.
         end() {
             board.remove();
             told.textContent = '';
             const message = document.getElementById('ended');
             message.hidden = false;
             message.querySelector('a').focus();
-            if (matchMedia('(display-mode: standalone)').matches)
-                window.close();
         },
     };
 })();

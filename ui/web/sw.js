@@ -8,7 +8,10 @@
 // once every page of the old one has closed.
 'use strict';
 
-const cacheName = 'varnel-@VARNEL_VERSION@';
+// Caches belong to the server, not to the folder: the folder's address in
+// the name keeps another copy of the page on the same server apart.
+const ours = `varnel ${self.registration.scope} `;
+const cacheName = `${ours}@VARNEL_VERSION@`;
 const files = '@VARNEL_FILES@'.split(' ');
 
 self.addEventListener('install', (event) => {
@@ -19,22 +22,23 @@ self.addEventListener('install', (event) => {
 });
 
 // The first page, opened before the worker was there, is made of this
-// version's files too: the worker takes it over at once. Other versions'
-// files go.
+// version's files too: the worker takes it over at once. This folder's
+// other versions go.
 self.addEventListener('activate', (event) => {
-    const others = (names) => names.filter((name) => name.startsWith('varnel-') && name !== cacheName);
+    const old = (names) => names.filter((name) => name.startsWith(ours) && name !== cacheName);
     event.waitUntil(caches.keys()
-                        .then((names) => Promise.all(others(names).map((name) => caches.delete(name))))
+                        .then((names) => Promise.all(old(names).map((name) => caches.delete(name))))
                         .then(() => self.clients.claim()));
 });
 
 // The page's own files from this version's cache, the folder's address
-// (where the installed app starts) included; anything else from the network.
+// (where the installed app starts) included, whatever query a link to the
+// page carries; anything else from the network.
 self.addEventListener('fetch', (event) => {
     const request = event.request;
     if (request.method !== 'GET' || !request.url.startsWith(self.registration.scope))
         return;
     event.respondWith(caches.open(cacheName)
-                          .then((cache) => cache.match(request))
+                          .then((cache) => cache.match(request, {ignoreSearch: request.mode === 'navigate'}))
                           .then((kept) => kept || fetch(request)));
 });

@@ -42,9 +42,6 @@ from selenium.webdriver.remote.remote_connection import RemoteConnection
 GREY, GREEN, RED, BLUE = (192, 192, 192), (128, 255, 128), (255, 128, 128), (0, 0, 255)
 BLOCKED = "You cannot move the column if the head is red."
 SUCCESS = "Amazingly, you have succeeded. Bravo!!"
-PAGE_FILES = {"/", "/index.html", "/page.js", "/varnel.css", "/varnel.js", "/varnel.wasm", "/favicon.ico",
-              "/manifest.json", "/sw.js", "/varnel-192.png", "/varnel-512.png", "/varnel-maskable-512.png",
-              "/varnel-apple-180.png", "/test-watch.js"}
 SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..")
 # Served into the page ahead of its own files: collects what its policy refused.
 WATCH = b"""<script src="/test-watch.js"></script>"""
@@ -52,9 +49,20 @@ WATCH_SCRIPT = (b"window.violations = []; document.addEventListener('securitypol
                 b"(e) => violations.push(`${e.violatedDirective} ${e.blockedURI}`));")
 # A browser that stops answering fails the case, not the whole run by hanging.
 RemoteConnection.set_timeout(60)
-# The page served from here has no varnel.wasm, or has it only after a while.
-NO_WASM, SLOW_WASM = "/without-wasm", "/slow-wasm"
-strip = lambda path: path.removeprefix(NO_WASM).removeprefix(SLOW_WASM)
+# The page served from here has no varnel.wasm, has it only after a while,
+# or has its inline script changed, so that its policy refuses it.
+NO_WASM, SLOW_WASM, NO_INLINE = "/without-wasm", "/slow-wasm", "/no-inline"
+WASM_HELD = threading.Event()  # the slow page's varnel.wasm is held back until this is set
+
+
+def strip(path):
+    """The page's own path, without the folder that the case is served from
+    (`/~case/`, where no other case's service worker answers) or the change
+    asked for."""
+    path = re.sub(r"^/~\w+", "", path)
+    for variant in (NO_WASM, SLOW_WASM, NO_INLINE):
+        path = path.removeprefix(variant)
+    return path
 
 # The buttons at 96 dots per inch, as the window places them.
 BUTTONS = {
@@ -112,13 +120,16 @@ def serve(folder, requests, watch=True, port=0):
             path = strip(self.path)
             if path == "/test-watch.js":
                 return self.reply(WATCH_SCRIPT, "text/javascript")
-            if path.endswith("/varnel.wasm") and self.path.startswith(NO_WASM):
+            if path.endswith("/varnel.wasm") and NO_WASM in self.path:
                 return self.send_error(404)
-            if path.endswith("/varnel.wasm") and self.path.startswith(SLOW_WASM):
-                time.sleep(2)
+            if path.endswith("/varnel.wasm") and SLOW_WASM in self.path:
+                WASM_HELD.wait(60)
             if watch and path in ("/", "/index.html"):
                 with open(f"{folder}/index.html", "rb") as page:
-                    return self.reply(page.read().replace(b"<head>", b"<head>" + WATCH, 1), "text/html")
+                    html = page.read().replace(b"<head>", b"<head>" + WATCH, 1)
+                if NO_INLINE in self.path:
+                    html = html.replace(b"<script>", b"<script> ", 1)
+                return self.reply(html, "text/html")
             self.path = path
             super().do_GET()
 
@@ -489,6 +500,8 @@ def layout_and_stacking(page, solver):
 
 def keyboard(page, solver):
     page.open()
+    check(not page.js("return [...document.querySelectorAll('[tabindex]')].filter((e) => e.tabIndex > 0).length"),
+          "a positive tabindex overrides the document's order")
     order = [f"Command{n}" for n in range(1, 17)] + ["RESET", "END"]
     for i in range(1, 19):
         page.keys(Keys.TAB)
@@ -585,6 +598,15 @@ def start_up_failures(page, solver):
         page.get(url)
         page.wait(lambda: told().startswith(words))
 
+    # A host or an extension that refuses the page's inline script: the page plays all the same.
+    page.expected_errors += ("inline script", "script-src")
+    page.get(f"{page.url}{NO_INLINE[1:]}/")
+    page.wait(lambda: page.js("return document.getElementById('starting').hidden"))
+    check(page.js("return violations.some((v) => v.startsWith('script-src'))"), "the inline script was not refused")
+    page.js("violations.length = 0")
+    page.click("Command1")
+    check(page.board()[1] == RED, "the page did not play with its inline script refused")
+
 
 def without_javascript(page, solver):
     with page.emulated(javascript=False):
@@ -596,12 +618,22 @@ def without_javascript(page, solver):
 
 
 def clicks_before_start(page, solver):
-    page.get(f"{page.url}{SLOW_WASM[1:]}/")
-    check(page.focus() == "Command1" and page.js("return !!window.Module.calledRun") is False, "the program not ready")
-    page.click("Command1")
-    page.click("Command12")
-    page.wait(lambda: page.js("return document.getElementById('starting').hidden"))
-    check(page.board() == {**START, 6: RED} and not page.box(), "the two early clicks played once each, in order")
+    """Clicks made before the program is ready are played once each, in
+    order; as on the desktop, one made behind a box that an earlier one
+    opened is dropped."""
+    WASM_HELD.clear()
+    try:
+        page.get(f"{page.url}{SLOW_WASM[1:]}/")
+        check(page.focus() == "Command1", "the page shown")
+        for name in ("Command1", "Command12", "Command1", "Command5"):
+            page.click(name)
+        check(page.js("return !!window.Module.calledRun") is False, "the program not ready")
+    finally:
+        WASM_HELD.set()
+    expect_box(page, BLOCKED)
+    page.keys(Keys.ENTER)
+    page.wait(lambda: not page.box())
+    check(page.board() == {**START, 6: RED}, "the early clicks played in order, the one behind the box dropped")
 
 
 def tap_at_first_paint(page, solver):
@@ -653,7 +685,9 @@ def phone(page, solver):
         left, top, width, _ = rect("Command1")
         scale = width / 13
         check(scale * 13 >= 24, f"buttons of {scale * 13:.1f} px")
-        for name, expected in {**SQUARES, **BUTTONS}.items():
+        # RESET and END lie clear of the column they cover with a mouse.
+        touch = {**SQUARES, **BUTTONS, "RESET": (106, 0, 79, 49), "END": (106, 56, 79, 49)}
+        for name, expected in touch.items():
             got = [(v - o) / scale for v, o in zip(rect(name), (left - 27 * scale, top, 0, 0))]
             check(all(abs(g - e) < 0.05 for g, e in zip(got, expected)), f"{name} at {got} scaled")
         tap("Command1")  # the button that has the focus at the start
@@ -721,12 +755,22 @@ def accessibility_tree(page, solver):
     boxes = [(name, description) for role, name, description in page.accessible() if role == "alertdialog"]
     check(boxes == [("varnel", BLOCKED)], f"the box reads {boxes}")
 
+    # At the end a reader finds the words and the way back, and nothing of the game.
+    page.keys(Keys.ENTER)
+    page.click("END")
+    left = [(role, name) for role, name, _ in page.accessible() if role in ("button", "image", "alertdialog", "link")]
+    check(left == [("link", "Varnel has ended. Play again")], f"at the end the page holds {left}")
+
 
 def stores_nothing(page, solver):
     page.open()
     page.click("Command1")
-    stored = page.js("return [document.cookie, localStorage.length, sessionStorage.length]")
-    check(stored == ["", 0, 0], f"stored {stored}")
+    stored = page.js("""return Promise.all([document.cookie, localStorage.length, sessionStorage.length,
+        indexedDB.databases().then((all) => all.length),
+        caches.keys().then((names) => Promise.all(names.map((name) => caches.open(name).then((cache) => cache.keys()))))
+            .then((kept) => kept.flat().map((request) => new URL(request.url).pathname))])""")
+    check(stored[:4] == ["", 0, 0, 0], f"stored {stored[:4]}")
+    check(all(strip(path) in page.page_files for path in stored[4]), f"caches keep {stored[4]}")
 
 
 def installable(page, solver):
@@ -744,57 +788,79 @@ def installable(page, solver):
         return `${image.naturalWidth}x${image.naturalHeight}`;
     }))""", icons)
     check(drawn == [icon["sizes"] for icon in icons], f"the icons are {drawn}, said to be {icons}")
+    # One drawn for launchers that mask it to a shape is declared so, and
+    # only that one: a launcher shows a masked one whole, shrunk in a circle.
+    purposes = {icon["src"].rsplit("/", 1)[-1]: icon.get("purpose") for icon in icons[:-1]}
+    check(purposes == {"varnel-192.png": "any", "varnel-512.png": "any", "varnel-maskable-512.png": "maskable"},
+          f"the icons' purposes: {purposes}")
 
 
 def offline_and_update(page, solver):
-    """Opened once, the page plays a whole game with its server gone; after
-    its files change, the second opening runs the new ones, never a mix, and
-    only their cache is left. The page is served from a folder of the
-    server, as it may be anywhere."""
+    """Two copies of the page, of two versions, in two folders of one server:
+    each opened once, both play with the server gone, the one by a link with
+    a query too. After the first copy's files change, its second opening at
+    the latest runs the new ones, never a mix, and each copy keeps only its
+    own version's files."""
     marks = "return [document.documentElement.dataset.page, document.documentElement.dataset.script]"
-    worker = "return navigator.serviceWorker.getRegistration('/app/').then((r) => [!!r.active, !!r.waiting])"
+    # Whether the app's worker is active, and whether a new one waits or is installing.
+    worker = "return navigator.serviceWorker.getRegistration('/app/').then((r) => [!!r.active, !!r.waiting, !!r.installing])"
     page.with_workers()
+
+    def change(folder):
+        """The files change on the server; the build's own step gives the worker its new version."""
+        with open(f"{folder}/index.html", "r+") as html:
+            changed = html.read().replace('<html lang="en">', '<html lang="en" data-page="new">')
+            html.seek(0)
+            html.write(changed)
+        with open(f"{folder}/page.js", "a") as script:
+            script.write("document.documentElement.dataset.script = 'new';\n")
+        kept = re.search(r"'\./ ([^']*)'\.split", open(f"{folder}/sw.js").read())[1]
+        subprocess.run(["cmake", f"-DDIR={folder}", f"-DTEMPLATE={SOURCE}/ui/web/sw.js", f"-DFILES={kept}",
+                        "-P", f"{SOURCE}/ui/web/write_service_worker.cmake"], check=True)
+        return re.search(r"\$\{ours\}([0-9a-f]+)`", open(f"{folder}/sw.js").read())[1]
+
     with tempfile.TemporaryDirectory() as root:
-        folder = f"{root}/app"
-        shutil.copytree(page.folder, folder)
+        for copy in ("app", "copy"):
+            shutil.copytree(page.folder, f"{root}/{copy}")
+        copy_version = change(f"{root}/copy")
         with open(f"{root}/index.html", "w") as outside:
             outside.write('<!DOCTYPE html><title>Outside</title><link rel="icon" href="data:,">')
         server = serve(root, [], watch=False)
         port = server.server_address[1]
-        url, page.url = page.url, f"http://127.0.0.1:{port}/app/"
+        base, url = f"http://127.0.0.1:{port}", page.url
         try:
-            page.open()
-            page.wait(lambda: page.js("return !!navigator.serviceWorker.controller"), 20)
+            for copy in ("app", "copy"):
+                page.url = f"{base}/{copy}/"
+                page.open()
+                page.wait(lambda: page.js("return !!navigator.serviceWorker.controller"), 20)
             server.shutdown()
             server.server_close()
             page.get("about:blank")
+            page.url = f"{base}/copy/?from=share"
+            page.open()
+            page.click("Command1")
+            check(page.board()[1] == RED and page.js(marks) == ["new", "new"], "the copy plays offline")
+            page.url = f"{base}/app/"
             winning_game(page, solver)
 
-            # The files change on the server; the build's own step gives the worker its new version.
-            with open(f"{folder}/index.html", "r+") as html:
-                changed = html.read().replace('<html lang="en">', '<html lang="en" data-page="new">')
-                html.seek(0)
-                html.write(changed)
-            with open(f"{folder}/page.js", "a") as script:
-                script.write("document.documentElement.dataset.script = 'new';\n")
-            kept = re.search(r"'\./ ([^']*)'\.split", open(f"{folder}/sw.js").read())[1]
-            subprocess.run(["cmake", f"-DDIR={folder}", f"-DTEMPLATE={SOURCE}/ui/web/sw.js", f"-DFILES={kept}",
-                            "-P", f"{SOURCE}/cmake/WriteServiceWorker.cmake"], check=True)
-            version = re.search(r"'(varnel-[0-9a-f]+)'", open(f"{folder}/sw.js").read())[1]
+            version = change(f"{root}/app")
             server = serve(root, [], watch=False, port=port)
             page.open()
-            check(page.js(marks) == [None, None], f"the first opening after the change ran {page.js(marks)}")
-            page.wait(lambda: page.js(worker) == [True, True])
+            check(page.js(marks) in ([None, None], ["new", "new"]), f"the first opening after the change ran {page.js(marks)}")
+            # Whenever the browser looks for the new worker itself, it has found and installed it by now.
+            page.js("return navigator.serviceWorker.getRegistration('/app/').then((r) => r.update()).then(() => true)")
+            page.wait(lambda: not page.js(worker)[2], 20)
             # The player closes the page: from a page of the server outside
             # the app's folder, the new version is seen to take over. (Going
             # to another page instead would leave the old one in the
             # back-forward cache, where Firefox keeps it, and its worker, alive.)
             page.close()
-            page.get(f"http://127.0.0.1:{port}/")
-            page.wait(lambda: page.js(worker) == [True, False])
+            page.get(f"{base}/")
+            page.wait(lambda: page.js(worker) == [True, False, False], 20)
             page.open()
             check(page.js(marks) == ["new", "new"], f"the second opening after the change ran {page.js(marks)}")
-            check(page.js("return caches.keys()") == [version], f"caches {page.js('return caches.keys()')}")
+            caches = sorted(page.js("return caches.keys()"))
+            check(caches == [f"varnel {base}/app/ {version}", f"varnel {base}/copy/ {copy_version}"], f"caches {caches}")
         finally:
             page.url = url
             server.shutdown()
@@ -810,14 +876,21 @@ def main():
     engine, folder, solver, wanted = sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[4:]
     requests = []
     server = serve(folder, requests)
-    page = ENGINES[engine](f"http://127.0.0.1:{server.server_address[1]}/")
+    root = f"http://127.0.0.1:{server.server_address[1]}/"
+    page = ENGINES[engine](root)
     page.folder = os.path.abspath(folder)
+    # What the page may ask for: the files its service worker keeps, the worker, the test's watch.
+    kept = re.search(r"'\./ ([^']*)'\.split", open(f"{folder}/sw.js").read())[1].split()
+    page.page_files = page_files = {"/", "/sw.js", "/test-watch.js"} | {f"/{file}" for file in kept}
     passed = failed = skipped = 0
     try:
         for case in CASES:
             if wanted and case.__name__ not in wanted:
                 continue
             try:
+                # Served from a folder of its own, so that no service worker
+                # of an earlier case answers for the page.
+                page.url = f"{root}~{case.__name__}/"
                 page.expected_errors = ()
                 page.errors()  # what is left from the case before
                 case(page, solver)
@@ -837,7 +910,7 @@ def main():
     finally:
         page.quit()
         server.shutdown()
-    others = sorted({r.split("?")[0] for r in requests} - PAGE_FILES)
+    others = sorted({r.split("?")[0] for r in requests} - page_files)
     if others:
         print(f"FAIL the page asked for more than its own files: {others}")
         failed += 1

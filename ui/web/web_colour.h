@@ -1,0 +1,22 @@
+// SPDX-FileCopyrightText: 2026 The Varnel developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "rules/colour.h"
+
+#include <array>
+#include <string>
+
+namespace varnel::web {
+
+// A colour as style sheets and the app manifest write it: "#rrggbb".
+inline std::string webColour(ColourValue c)
+{
+    constexpr char digits[] = "0123456789abcdef";
+    std::string out = "#";
+    for (const unsigned byte : std::array<unsigned, 3>{redOf(c), greenOf(c), blueOf(c)})
+        out += {digits[byte >> 4], digits[byte & 0xf]};
+    return out;
+}
+
+} // namespace varnel::web
