@@ -56,8 +56,9 @@ need_i386() {
 }
 
 # What builds the game and its tests on Linux.
-# (reuse asks git which files are build output.)
-build_packages=(cmake ninja-build g++ libgtest-dev clang-format qt6-base-dev desktop-file-utils appstream
+# (make_icon writes the icon's PNGs with libpng; reuse asks git which files
+# are build output.)
+build_packages=(cmake ninja-build g++ libgtest-dev libpng-dev clang-format qt6-base-dev desktop-file-utils appstream
     xvfb xauth dbus at-spi2-core python3-pyatspi reuse git)
 
 # What compiles the web page to WebAssembly, and what tests it in a browser.

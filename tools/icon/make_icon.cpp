@@ -2,19 +2,18 @@
 // SPDX-License-Identifier: MIT
 // Turns the icon's text pictures into varnel.ico (32 x 32 at 1 bit, 32 x 32 at
 // 4 bits, 16 x 16 at 4 bits, each with a 1-bit mask), PNGs for the Linux
-// desktop, and the web page's app icons, with no library beyond the standard
-// one.
+// desktop, and the web page's app icons (the PNGs written by libpng).
 //
 //   make_icon PICTURE-FILE OUT-DIR
 #include "ui/form1.h"
 
-#include <algorithm>
+#include <png.h>
+
 #include <array>
 #include <cstdint>
 #include <fstream>
 #include <iostream>
 #include <map>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -107,12 +106,6 @@ void put32(Bytes& out, std::uint32_t v)
     put16(out, v >> 16);
 }
 
-void put32BigEndian(Bytes& out, std::uint32_t v)
-{
-    for (int shift = 24; shift >= 0; shift -= 8)
-        out.push_back(static_cast<std::uint8_t>(v >> shift));
-}
-
 // Light colours white, dark ones black, for the two-colour image.
 int toMonochrome(int index)
 {
@@ -192,26 +185,6 @@ Bytes iconFile(const std::vector<std::pair<const Picture*, int>>& images)
     return ico;
 }
 
-std::uint32_t crc32(const Bytes& data, std::size_t from)
-{
-    std::uint32_t crc = 0xFFFFFFFF;
-    for (std::size_t i = from; i < data.size(); ++i) {
-        crc ^= data[i];
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-void pngChunk(Bytes& png, const char* type, const Bytes& data)
-{
-    put32BigEndian(png, static_cast<std::uint32_t>(data.size()));
-    const std::size_t start = png.size();
-    png.insert(png.end(), type, type + 4);
-    png.insert(png.end(), data.begin(), data.end());
-    put32BigEndian(png, crc32(png, start));
-}
-
 // A picture's pixels as red, green, blue and alpha, row by row from the top.
 struct Image {
     int size = 0;
@@ -245,125 +218,19 @@ Image scaledUp(const Picture& picture, int scale, int size, std::array<std::uint
     return image;
 }
 
-// Deflate's bits, first bit lowest, as RFC 1951 packs them.
-class BitWriter {
-public:
-    explicit BitWriter(Bytes& out) : out_(out) {}
-
-    void bits(std::uint32_t value, int count)
-    {
-        for (int i = 0; i < count; ++i)
-            bit((value >> i) & 1u);
-    }
-
-    // A Huffman code goes in from its most significant bit.
-    void code(std::uint32_t value, int length)
-    {
-        for (int i = length - 1; i >= 0; --i)
-            bit((value >> i) & 1u);
-    }
-
-    void flush()
-    {
-        if (used_)
-            out_.push_back(current_);
-        current_ = 0;
-        used_ = 0;
-    }
-
-private:
-    void bit(std::uint32_t b)
-    {
-        current_ = static_cast<std::uint8_t>(current_ | (b << used_));
-        if (++used_ == 8)
-            flush();
-    }
-
-    Bytes& out_;
-    std::uint8_t current_ = 0;
-    int used_ = 0;
-};
-
-// Deflate's fixed Huffman code for a literal byte or a length symbol.
-void literalOrLength(BitWriter& out, int symbol)
+// An RGBA PNG. libpng writes no time or other varying chunk, so with the same
+// libpng and zlib the same picture gives the same file, as the kept icons'
+// test needs.
+void writePng(const std::string& path, const Image& image)
 {
-    if (symbol < 144)
-        out.code(static_cast<std::uint32_t>(0x30 + symbol), 8);
-    else if (symbol < 256)
-        out.code(static_cast<std::uint32_t>(0x190 + symbol - 144), 9);
-    else if (symbol < 280)
-        out.code(static_cast<std::uint32_t>(symbol - 256), 7);
-    else
-        out.code(static_cast<std::uint32_t>(0xC0 + symbol - 280), 8);
-}
-
-// One block of fixed Huffman codes whose only matches repeat the pixel
-// before: a scaled-up picture is runs of equal pixels and rows that repeat
-// the one above (filtered to zeros), so that is all it needs to shrink a
-// 512 x 512 icon from a megabyte to a few kilobytes, with no zlib.
-Bytes deflated(const Bytes& raw, std::size_t distance)
-{
-    constexpr std::array<int, 29> base{3,  4,  5,  6,  7,  8,  9,  10, 11,  13,  15,  17,  19,  23, 27,
-                                       31, 35, 43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258};
-    constexpr std::array<int, 29> extra{0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2,
-                                        2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
-    Bytes out;
-    BitWriter bits(out);
-    bits.bits(1, 1); // the last block
-    bits.bits(1, 2); // fixed Huffman codes
-    for (std::size_t at = 0; at < raw.size();) {
-        std::size_t run = 0;
-        while (at >= distance && at + run < raw.size() && run < 258 && raw[at + run] == raw[at + run - distance])
-            ++run;
-        if (run < 3) {
-            literalOrLength(bits, raw[at++]);
-            continue;
-        }
-        const int length = static_cast<int>(run);
-        const auto code =
-            static_cast<std::size_t>(std::upper_bound(base.begin(), base.end(), length) - base.begin() - 1);
-        literalOrLength(bits, 257 + static_cast<int>(code));
-        bits.bits(static_cast<std::uint32_t>(length - base[code]), extra[code]);
-        bits.code(static_cast<std::uint32_t>(distance - 1), 5); // distances 1 to 4 have codes 0 to 3
-        at += run;
-    }
-    literalOrLength(bits, 256); // the end of the block
-    bits.flush();
-    return out;
-}
-
-// An RGBA PNG. A row that repeats the one above is filtered to zeros.
-Bytes pngFile(const Image& image)
-{
-    const int size = image.size;
-    const auto row = [&](int y) { return image.rgba.begin() + static_cast<std::ptrdiff_t>(y * size); };
-    Bytes raw;
-    for (int y = 0; y < size; ++y) {
-        const bool repeated = y > 0 && std::equal(row(y), row(y + 1), row(y - 1));
-        raw.push_back(repeated ? 2 : 0); // the filter "up", or none
-        for (auto pixel = row(y); pixel != row(y + 1); ++pixel)
-            for (const std::uint8_t channel : *pixel)
-                raw.push_back(repeated ? 0 : channel);
-    }
-    Bytes zlib{0x78, 0x01};
-    const Bytes compressed = deflated(raw, 4);
-    zlib.insert(zlib.end(), compressed.begin(), compressed.end());
-    std::uint32_t a = 1, b = 0;
-    for (std::uint8_t byte : raw) {
-        a = (a + byte) % 65521;
-        b = (b + a) % 65521;
-    }
-    put32BigEndian(zlib, (b << 16) | a);
-
-    Bytes header;
-    put32BigEndian(header, static_cast<std::uint32_t>(size));
-    put32BigEndian(header, static_cast<std::uint32_t>(size));
-    header.insert(header.end(), {8, 6, 0, 0, 0}); // 8-bit RGBA
-    Bytes png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    pngChunk(png, "IHDR", header);
-    pngChunk(png, "IDAT", zlib);
-    pngChunk(png, "IEND", {});
-    return png;
+    static_assert(sizeof(image.rgba[0]) == 4, "pixels must lie packed, as libpng reads them");
+    png_image png{};
+    png.version = PNG_IMAGE_VERSION;
+    png.width = static_cast<png_uint_32>(image.size);
+    png.height = static_cast<png_uint_32>(image.size);
+    png.format = PNG_FORMAT_RGBA;
+    if (!png_image_write_to_file(&png, path.c_str(), 0, image.rgba.data(), 0, nullptr))
+        throw std::runtime_error("cannot write " + path + ": " + png.message);
 }
 
 void write(const std::string& path, const Bytes& bytes)
@@ -390,8 +257,8 @@ int main(int argc, char* argv[])
         const Picture& small = pictures.at(16);
         const std::string dir = argv[2];
         write(dir + "/varnel.ico", iconFile({{&big, 1}, {&big, 4}, {&small, 4}}));
-        write(dir + "/varnel-32.png", pngFile(rgbaOf(big)));
-        write(dir + "/varnel-16.png", pngFile(rgbaOf(small)));
+        writePng(dir + "/varnel-32.png", rgbaOf(big));
+        writePng(dir + "/varnel-16.png", rgbaOf(small));
         // The web page's app icons, scaled from the big picture. The
         // maskable one keeps the picture inside the middle 80 % circle that
         // a launcher's mask always shows, on the window's background; iOS
@@ -400,10 +267,10 @@ int main(int argc, char* argv[])
         const std::array<std::uint8_t, 4> background{static_cast<std::uint8_t>(bg), static_cast<std::uint8_t>(bg >> 8),
                                                      static_cast<std::uint8_t>(bg >> 16), 255};
         const std::array<std::uint8_t, 4> clear{0, 0, 0, 0};
-        write(dir + "/varnel-192.png", pngFile(scaledUp(big, 6, 192, clear)));
-        write(dir + "/varnel-512.png", pngFile(scaledUp(big, 16, 512, clear)));
-        write(dir + "/varnel-maskable-512.png", pngFile(scaledUp(big, 9, 512, background)));
-        write(dir + "/varnel-apple-180.png", pngFile(scaledUp(big, 5, 180, background)));
+        writePng(dir + "/varnel-192.png", scaledUp(big, 6, 192, clear));
+        writePng(dir + "/varnel-512.png", scaledUp(big, 16, 512, clear));
+        writePng(dir + "/varnel-maskable-512.png", scaledUp(big, 9, 512, background));
+        writePng(dir + "/varnel-apple-180.png", scaledUp(big, 5, 180, background));
     } catch (const std::exception& e) {
         std::cerr << "make_icon: " << e.what() << '\n';
         return 1;
