@@ -27,14 +27,14 @@ if ! (need_i386 && need_packages wine32) || ! /usr/lib/wine/wine --version >/dev
 fi
 
 jobs=$(nproc)
-for preset in default sanitize web mingw $([ "$windows" = mingw64 ] && echo mingw64); do
+for preset in default sanitize web web-debug mingw $([ "$windows" = mingw64 ] && echo mingw64); do
     echo "=== $preset build"
     cmake --preset "$preset" -DVARNEL_WERROR=ON >/dev/null
     cmake --build --preset "$preset" -j "$jobs"
 done
 
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-for preset in default sanitize web; do
+for preset in default sanitize web web-debug; do
     echo "=== $preset tests"
     ctest --preset "$preset" -j "$jobs"
 done
