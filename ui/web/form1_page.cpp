@@ -32,13 +32,10 @@ EM_JS(void, describe, (const char* name, const char* words),
 
 EM_JS(void, say, (const char* words), { VarnelPage.announce(UTF8ToString(words)); });
 
-// The box stays open; once the player has dismissed it, the click goes on.
-EM_JS(void, showBox, (const char* title, const char* text),
-      { VarnelPage.showBox(UTF8ToString(title), UTF8ToString(text), _varnel_dismissed); });
-
-// The program ends once the player has read why and dismissed the box.
-EM_JS(void, showFatalBox, (const char* title, const char* text),
-      { VarnelPage.showBox(UTF8ToString(title), UTF8ToString(text), VarnelPage.end); });
+// The box stays open; once the player has dismissed it, the click goes on,
+// or after a fatal failure the program ends.
+EM_JS(void, showBox, (const char* title, const char* text, int fatal),
+      { VarnelPage.showBox(UTF8ToString(title), UTF8ToString(text), fatal ? VarnelPage.end : _varnel_dismissed); });
 
 EM_JS(void, pageReady, (), { VarnelPage.ready(); });
 
@@ -79,7 +76,7 @@ Form1Page::~Form1Page() { thePage = nullptr; }
 
 bool Form1Page::showMessage(std::string_view text)
 {
-    showBox(std::string(applicationTitle).c_str(), std::string(text).c_str());
+    showBox(std::string(applicationTitle).c_str(), std::string(text).c_str(), false);
     return false;
 }
 
@@ -94,7 +91,7 @@ void Form1Page::reportFatalFailure(std::string_view report)
     ended_ = true;
     const std::string text(report);
     logFailure(text.c_str());
-    showFatalBox(std::string(applicationTitle).c_str(), text.c_str());
+    showBox(std::string(applicationTitle).c_str(), text.c_str(), true);
 }
 
 void Form1Page::announce(std::string_view words) { say(std::string(words).c_str()); }

@@ -44,7 +44,7 @@ const VarnelPage = (() => {
     // its size at 96 dots per inch, as on the desktop.
     const margin = 8;
     const coarse = matchMedia('(pointer: coarse)');
-    let openBoxElement = null;
+    const box = document.getElementById('box');
     let scale = 1;
 
     function fit() {
@@ -53,8 +53,7 @@ const VarnelPage = (() => {
         scale = scaled ? room(board.offsetWidth, board.offsetHeight) : 1;
         const left = (innerWidth - board.offsetWidth * scale) / 2;
         board.style.transform = scaled ? `translate(${left}px, ${margin}px) scale(${scale})` : '';
-        const box = openBoxElement;
-        if (!box)
+        if (box.hidden)
             return;
         box.style.position = scaled ? 'fixed' : '';
         box.style.minWidth = box.style.maxWidth = box.style.left = box.style.top = box.style.transform = '';
@@ -135,65 +134,50 @@ const VarnelPage = (() => {
         return element && element.classList.contains('square') && board.contains(element) ? element : null;
     };
 
-    const made = (tag, className, text) => {
-        const element = document.createElement(tag);
-        element.className = className;
-        element.textContent = text;
-        return element;
-    };
-
-    // A modal box: nothing else on the page reacts while it is open, and
-    // the keyboard stays with it. Enter, Space, Escape or OK close it.
-    function openBox(title, text, closed) {
-        const returnFocus = document.activeElement;
-        const shield = made('div', 'shield', '');
-        const box = made('div', 'box', '');
-        const heading = made('div', 'title', title);
-        heading.id = 'box-title';
-        const message = made('p', 'text', text);
-        message.id = 'box-text';
-        const ok = made('button', 'ok', 'OK');
-        ok.type = 'button';
-        box.append(heading, message, ok);
-        box.setAttribute('role', 'alertdialog');
-        box.setAttribute('aria-modal', 'true');
-        box.setAttribute('aria-labelledby', 'box-title');
-        box.setAttribute('aria-describedby', 'box-text');
-
-        const keys = (event) => {
-            event.stopPropagation();
-            if (event.key === 'Tab')
-                event.preventDefault();
-            else if (event.key === 'Enter' || event.key === 'Escape' || event.key === ' ') {
-                event.preventDefault();
-                if (!event.repeat)
-                    close();
-            }
-        };
-        const keepFocus = (event) => {
+    // The box, which the page comes with, is modal: nothing else on the
+    // page reacts while it is open, and the keyboard stays with it. Enter,
+    // Space, Escape or OK close it.
+    const shield = document.getElementById('shield');
+    const ok = box.querySelector('button');
+    let closed = null;
+    let returnFocus = null;
+    function openBox(title, text, then) {
+        document.getElementById('box-title').textContent = title;
+        document.getElementById('box-text').textContent = text;
+        [closed, returnFocus] = [then, document.activeElement];
+        shield.hidden = box.hidden = false;
+        fit();
+        ok.focus();
+    }
+    function close() {
+        shield.hidden = box.hidden = true;
+        if (returnFocus && document.contains(returnFocus))
+            returnFocus.focus();
+        const then = closed;
+        closed = null;
+        then();
+    }
+    ok.addEventListener('click', close);
+    for (const element of [shield, box]) {
+        element.addEventListener('mousedown', (event) => {
             if (event.target !== ok) {
                 event.preventDefault();
                 ok.focus();
             }
-        };
-        function close() {
-            document.removeEventListener('keydown', keys, true);
-            shield.remove();
-            box.remove();
-            openBoxElement = null;
-            if (returnFocus && document.contains(returnFocus))
-                returnFocus.focus();
-            closed();
-        }
-        ok.addEventListener('click', close);
-        shield.addEventListener('mousedown', keepFocus);
-        box.addEventListener('mousedown', keepFocus);
-        document.addEventListener('keydown', keys, true);
-        document.body.append(shield, box);
-        openBoxElement = box;
-        fit();
-        ok.focus();
+        });
     }
+    document.addEventListener('keydown', (event) => {
+        if (box.hidden)
+            return;
+        event.stopPropagation();
+        if (event.key === 'Tab')
+            event.preventDefault();
+        else if (event.key === 'Enter' || event.key === 'Escape' || event.key === ' ') {
+            event.preventDefault();
+            if (!event.repeat)
+                close();
+        }
+    }, true);
 
     return {
         // What the program is told when it cannot go on starting.
@@ -288,18 +272,13 @@ var Module = {onAbort: (what) => VarnelPage.broken(what), noInitialRun: VarnelPa
 // failure changes nothing the player sees, so it is not reported.
 if ('serviceWorker' in navigator && location.protocol !== 'file:') {
     addEventListener('load', () => {
-        const worker = 'sw.js';
         // The page's policy takes script addresses only from a Trusted Types
         // policy named varnel, and this one gives out the worker's alone.
-        const address = typeof trustedTypes === 'object'
-            ? trustedTypes.createPolicy('varnel', {
-                createScriptURL: (url) => {
-                    if (url !== worker)
-                        throw new TypeError(`not the page's worker: ${url}`);
-                    return url;
-                },
-            }).createScriptURL(worker)
-            : worker;
-        navigator.serviceWorker.register(address).catch(() => {});
+        const policy = self.trustedTypes && trustedTypes.createPolicy('varnel', {createScriptURL: (url) => {
+            if (url !== 'sw.js')
+                throw new TypeError(`not the page's worker: ${url}`);
+            return url;
+        }});
+        navigator.serviceWorker.register(policy ? policy.createScriptURL('sw.js') : 'sw.js').catch(() => {});
     });
 }

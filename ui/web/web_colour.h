@@ -4,17 +4,17 @@
 
 #include "rules/colour.h"
 
-#include <array>
 #include <string>
 
 namespace varnel::web {
 
-// A colour as style sheets and the app manifest write it: "#rrggbb".
+// A colour as style sheets and the app manifest write it: "#rrggbb". (Not
+// by printf, which would weigh more than the rest of the page's program.)
 inline std::string webColour(ColourValue c)
 {
     constexpr char digits[] = "0123456789abcdef";
     std::string out = "#";
-    for (const unsigned byte : std::array<unsigned, 3>{redOf(c), greenOf(c), blueOf(c)})
+    for (const int byte : {redOf(c), greenOf(c), blueOf(c)})
         out += {digits[byte >> 4], digits[byte & 0xf]};
     return out;
 }

@@ -197,7 +197,7 @@ class Page:
     def box(self):
         """What the open box shows, or None."""
         return self.js("""
-            const box = document.querySelector('.box');
+            const box = document.querySelector('.box:not([hidden])');
             const ok = box && box.querySelector('button').getBoundingClientRect();
             return box && {title: box.querySelector('.title').textContent, text: box.querySelector('p').textContent,
                            buttons: [...box.querySelectorAll('button')].map(b => b.textContent),
@@ -816,7 +816,7 @@ def offline_and_update(page, solver):
             script.write("document.documentElement.dataset.script = 'new';\n")
         kept = re.search(r"'\./ ([^']*)'\.split", open(f"{folder}/sw.js").read())[1]
         subprocess.run(["cmake", f"-DDIR={folder}", f"-DTEMPLATE={SOURCE}/ui/web/sw.js", f"-DFILES={kept}",
-                        "-P", f"{SOURCE}/ui/web/write_service_worker.cmake"], check=True)
+                        "-P", f"{SOURCE}/cmake/WriteServiceWorker.cmake"], check=True)
         return re.search(r"\$\{ours\}([0-9a-f]+)`", open(f"{folder}/sw.js").read())[1]
 
     with tempfile.TemporaryDirectory() as root:

@@ -4,7 +4,7 @@
 # hash of the FILES it keeps (names relative to DIR, separated by spaces), so
 # that any change to them makes a new worker with a cache of its own. Nothing
 # in it depends on the time or on the build's path.
-#   cmake -DDIR=... -DTEMPLATE=.../ui/web/sw.js "-DFILES=index.html ..." -P write_service_worker.cmake
+#   cmake -DDIR=... -DTEMPLATE=.../ui/web/sw.js "-DFILES=index.html ..." -P WriteServiceWorker.cmake
 separate_arguments(FILES)
 set(sums "")
 foreach(file IN LISTS FILES)
