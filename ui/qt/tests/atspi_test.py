@@ -149,6 +149,13 @@ def main():
             check(named["Slot right of row 1"].description == "empty", "a press under the box ran a move")
         press_and_hear(named["Reset the board"])
         check(notices == ["Row 1, column 1, green piece. The board is at the start."], f"said {notices}")
+        # The same words again are said again. Qt holds a pressed button down
+        # for a moment, and a second press in it is the same click: so the
+        # second waits until the first was told.
+        press_and_hear(named["Reset the board"])
+        press(named["Reset the board"])
+        wait_for(lambda: len(notices) == 2)
+        check(notices == ["The board is at the start."] * 2, f"the same words twice said {notices}")
         press(named["End the game"])
         check(program.wait(20) == 0, "END ends the program")
     finally:
