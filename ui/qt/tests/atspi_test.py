@@ -7,15 +7,18 @@ short game followed by those values and the events that announce them.
 
     dbus-run-session -- atspi_test.py PROGRAM
 
-It starts its own virtual X display for the program.
+It starts its own virtual X display for the program, and changes the
+activation environment of the session bus it is given: dbus-run-session's own.
 """
 import os
+import shutil
 import subprocess
 import sys
+import tempfile
 import time
 
 import pyatspi
-from gi.repository import GLib
+from gi.repository import Gio, GLib
 
 BUTTONS = ([f"Shift column {n} up" for n in range(1, 5)] + [f"Shift row {n} right" for n in range(1, 5)]
            + [f"Shift column {n} down" for n in range(4, 0, -1)] + [f"Shift row {n} left" for n in range(4, 0, -1)]
@@ -78,6 +81,19 @@ def alerts(application):
     return [w for w in application if w.getRoleName() == "alert"]
 
 
+def own_runtime_dir():
+    """The accessibility bus puts its socket in the runtime directory, which
+    is the same for every session of a user where none is set: two of these
+    tests at once, from two build trees say, would share a bus and lose each
+    other's program. So the bus this session starts gets a directory of its
+    own; it starts on the first accessibility call, after this one."""
+    runtime = tempfile.mkdtemp(prefix="varnel-atspi-")
+    Gio.bus_get_sync(Gio.BusType.SESSION).call_sync(
+        "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "UpdateActivationEnvironment",
+        GLib.Variant("(a{ss})", ({"XDG_RUNTIME_DIR": runtime},)), None, Gio.DBusCallFlags.NONE, -1)
+    return runtime
+
+
 def start_display():
     """A virtual X display, on whichever number is free: Xvfb says which once it is ready."""
     read, write = os.pipe()
@@ -92,6 +108,7 @@ def start_display():
 
 
 def main():
+    runtime = own_runtime_dir()
     # Qt sends only the events that the registry lists listeners for, and may
     # miss a listener registered while it starts: so they are in before it.
     pyatspi.Registry.registerEventListener(lambda e: changes.append((e.source.name, e.source.description)),
@@ -100,7 +117,8 @@ def main():
         lambda e: e.detail1 and e.source.getRoleName() == "notification" and notices.append(e.source.name),
         "object:state-changed:showing")
     display, name = start_display()
-    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb", DISPLAY=name)
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb", DISPLAY=name,
+               XDG_RUNTIME_DIR=runtime)
     program = subprocess.Popen([sys.argv[1]], env=env)
     try:
         application = find_application("varnel")
@@ -162,6 +180,7 @@ def main():
         if program.poll() is None:
             program.kill()
         display.terminate()
+        shutil.rmtree(runtime, ignore_errors=True)
     print(f"atspi: {0 if failures else 1} passed, {1 if failures else 0} failed")
     return 1 if failures else 0
 
