@@ -80,8 +80,18 @@ windows64_packages=(g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 wine64)
 # need_web_test_node_modules: npm's puppeteer-core for the page's Firefox test,
 # as pinned in ui/web/tests/package-lock.json (no browser download: Debian's
 # firefox-esr is the browser). Debian's npm only where no npm is on the machine:
-# it conflicts with a Node.js that carries its own.
+# it conflicts with a Node.js that carries its own. Quiet when it works; when it
+# does not, npm's own errors and what to do, since a bare exit status says
+# nothing of an unreachable registry or an untrusted certificate.
 need_web_test_node_modules() {
     command -v npm >/dev/null || need_packages nodejs npm
-    (cd ui/web/tests && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --silent)
+    local said
+    if ! said=$(cd ui/web/tests && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error 2>&1); then
+        printf '%s\n' "$said" >&2
+        echo "npm ci in ui/web/tests failed: puppeteer-core could not be installed from the npm registry" \
+            "($(cd ui/web/tests && npm config get registry 2>/dev/null))." >&2
+        echo "Check the network and npm's registry and certificate settings (npm config get registry," \
+            "npm config get cafile), then run scripts/test.sh again." >&2
+        exit 1
+    fi
 }

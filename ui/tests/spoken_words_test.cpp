@@ -50,6 +50,8 @@ TEST(SpokenWords, TellASquaresContentAndAMoveButtonsLineFromItsSide)
     applyMove(board, moveOfButton(1));
     EXPECT_EQ(spokenLine(12, board), "Near slot empty, empty, 3 green, far slot red");
     EXPECT_EQ(spokenLine(1, board), "Near slot red, 3 green, empty, far slot empty");
+    applyMove(board, moveOfButton(8));
+    EXPECT_EQ(spokenLine(8, board), "Near slot red, 2 green, 2 empty, far slot empty");
 }
 
 TEST(SpokenWords, TellWhatAClickChanged)
