@@ -6,6 +6,7 @@
 #include "rules/square_access_error.h"
 #include "ui/click.h"
 #include "ui/form1.h"
+#include "ui/handlers.h"
 #include "ui/spoken_words.h"
 #include "ui/web/web_colour.h"
 
@@ -103,11 +104,14 @@ void Form1Page::describeLine(int moveButton, std::string_view words)
 
 } // namespace varnel::web
 
-// Where the page reports a click on the control of that name.
-extern "C" EMSCRIPTEN_KEEPALIVE void varnel_click(const char* control)
+// Where the page reports a click on a button, by its place among the
+// buttons (Command1 to Command16, RESET, END, as the page has them): a number
+// crosses to the program with no copying.
+extern "C" EMSCRIPTEN_KEEPALIVE void varnel_click(int button)
 {
-    if (varnel::web::thePage)
-        varnel::clickControl(*varnel::web::thePage, control);
+    const auto& buttons = varnel::buttonHandlers;
+    if (varnel::web::thePage && button >= 0 && static_cast<std::size_t>(button) < buttons.size())
+        varnel::clickControl(*varnel::web::thePage, buttons[static_cast<std::size_t>(button)].button);
 }
 
 // Where the page reports that the player has dismissed the program's box.

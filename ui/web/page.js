@@ -118,7 +118,7 @@ const VarnelPage = (() => {
     // come behind a box that one of them opened. Where the first script did
     // not run (a policy or an extension that refuses inline scripts), the
     // clicks from here on still reach the program.
-    const click = (name) => Module.ccall('varnel_click', null, ['string'], [name]);
+    const click = (name) => _varnel_click(buttons.indexOf(document.getElementById(name)));
     let waiting = window.varnelClicks || [];
     if (!window.varnelClicks)
         addEventListener('keydown', (event) => event.repeat && event.key === 'Enter' && event.preventDefault(), true);
@@ -182,10 +182,8 @@ const VarnelPage = (() => {
     return {
         // What the program is told when it cannot go on starting.
         broken,
-        // The page has said why the program cannot run: it does not start.
-        get failed() {
-            return failed;
-        },
+        // The program has started, and the page plays.
+        started: false,
 
         hasSquare: (name) => !!square(name),
 
@@ -217,7 +215,12 @@ const VarnelPage = (() => {
             told.textContent = told.textContent === words ? `${words}\u00a0` : words;
         },
 
+        // Where the page has said why the program cannot run, it does not
+        // start even if it loads (as some browsers let it from a file).
         ready() {
+            if (failed)
+                return;
+            this.started = true;
             starting.hidden = true;
             document.addEventListener('keydown', moveFocus);
             // A press off the buttons (a square, an empty cell, the
@@ -260,10 +263,16 @@ const VarnelPage = (() => {
     };
 })();
 
-// The program's settings: how it tells the page that it could not start,
-// and not to start where the page already knows it cannot (some browsers
-// load the program from a file, but the page is not meant to run there).
-var Module = {onAbort: (what) => VarnelPage.broken(what), noInitialRun: VarnelPage.failed};
+// The program's runtime takes its settings from here (it needs none), and
+// has no word of its own for a program that could not be fetched or
+// started: the page says it.
+var Module = {};
+addEventListener('unhandledrejection', (event) => {
+    if (!VarnelPage.started) {
+        event.preventDefault();
+        VarnelPage.broken(String(event.reason));
+    }
+});
 
 // Offline play: where the browser has service workers and the page is served,
 // sw.js keeps the page's own files once it has loaded. Without a worker (a

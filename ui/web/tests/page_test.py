@@ -590,8 +590,7 @@ def unreadable_square(page, solver):
 
 def start_up_failures(page, solver):
     # The failed fetches (from a file, Chromium's of the manifest too) and the program's abort.
-    page.expected_errors = ("varnel.wasm", "varnel.js", "manifest.json",
-                            "Aborted(both async and sync fetching of the wasm failed)")
+    page.expected_errors = ("varnel.wasm", "varnel.js", "manifest.json", "unsupported MIME type")
     told = lambda: page.js("return document.querySelector('.status:not([hidden])').textContent")
     for url, words in ((f"{page.url}{NO_WASM[1:]}/", "Varnel could not start"),
                        (f"file://{page.folder}/index.html", "Serve this folder from a web server; it cannot run")):
@@ -627,7 +626,7 @@ def clicks_before_start(page, solver):
         check(page.focus() == "Command1", "the page shown")
         for name in ("Command1", "Command12", "Command1", "Command5"):
             page.click(name)
-        check(page.js("return !!window.Module.calledRun") is False, "the program not ready")
+        check(page.js("return VarnelPage.started") is False, "the program not ready")
     finally:
         WASM_HELD.set()
     expect_box(page, BLOCKED)
@@ -644,7 +643,10 @@ def tap_at_first_paint(page, solver):
         const button = document.getElementById('Command1');
         if (!button) return;
         observer.disconnect();
-        requestAnimationFrame(() => { window.tappedEarly = !(window.Module && Module.calledRun); button.click(); });
+        requestAnimationFrame(() => {
+            window.tappedEarly = typeof VarnelPage === 'undefined' || !VarnelPage.started;
+            button.click();
+        });
     }).observe(document, {childList: true, subtree: true});"""
     page.cdp("Network.enable")
     page.cdp("Network.setCacheDisabled", cacheDisabled=True)
