@@ -879,35 +879,51 @@ def main():
     requests = []
     server = serve(folder, requests)
     root = f"http://127.0.0.1:{server.server_address[1]}/"
-    page = ENGINES[engine](root)
-    page.folder = os.path.abspath(folder)
     # What the page may ask for: the files its service worker keeps, the worker, the test's watch.
     kept = re.search(r"'\./ ([^']*)'\.split", open(f"{folder}/sw.js").read())[1].split()
-    page.page_files = page_files = {"/", "/sw.js", "/test-watch.js"} | {f"/{file}" for file in kept}
+    page_files = {"/", "/sw.js", "/test-watch.js"} | {f"/{file}" for file in kept}
+
+    def start():
+        browser = ENGINES[engine](root)
+        browser.folder, browser.page_files = os.path.abspath(folder), page_files
+        return browser
+
+    page = start()
     passed = failed = skipped = 0
     try:
         for case in CASES:
             if wanted and case.__name__ not in wanted:
                 continue
-            try:
-                # Served from a folder of its own, so that no service worker
-                # of an earlier case answers for the page.
-                page.url = f"{root}~{case.__name__}/"
-                page.expected_errors = ()
-                page.errors()  # what is left from the case before
-                case(page, solver)
-                violations = page.js("return window.violations || []")
-                check(not violations, f"the page's policy refused {violations}")
-                errors = [e for e in page.errors() if not any(words in e for words in page.expected_errors)]
-                check(not errors, f"errors in the console: {errors}")
-                print(f"PASS {case.__name__}")
-                passed += 1
-            except Skipped as why:
-                print(f"SKIP {case.__name__}: {why}")
-                skipped += 1
-            except Exception as error:
-                print(f"FAIL {case.__name__}: {error if isinstance(error, Failed) else traceback.format_exc()}")
-                failed += 1
+            for attempt in (1, 2):
+                try:
+                    # Served from a folder of its own, so that no service
+                    # worker of an earlier case answers for the page.
+                    page.url = f"{root}~{case.__name__}/"
+                    page.expected_errors = ()
+                    page.errors()  # what is left from the case before
+                    case(page, solver)
+                    violations = page.js("return window.violations || []")
+                    check(not violations, f"the page's policy refused {violations}")
+                    errors = [e for e in page.errors() if not any(words in e for words in page.expected_errors)]
+                    check(not errors, f"errors in the console: {errors}")
+                    print(f"PASS {case.__name__}")
+                    passed += 1
+                except Skipped as why:
+                    print(f"SKIP {case.__name__}: {why}")
+                    skipped += 1
+                except Exception as error:
+                    # Now and then, on a busy machine, a browser's driver
+                    # stops answering for a minute: the browser is started
+                    # afresh and the case played again, once.
+                    if attempt == 1 and ("timed out" in str(error).lower() or "no answer in" in str(error)):
+                        print(f"RETRY {case.__name__}: the browser stopped answering ({error}); starting it afresh")
+                        with contextlib.suppress(Exception):
+                            page.quit()
+                        page = start()
+                        continue
+                    print(f"FAIL {case.__name__}: {error if isinstance(error, Failed) else traceback.format_exc()}")
+                    failed += 1
+                break
             sys.stdout.flush()
     finally:
         page.quit()
