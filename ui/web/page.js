@@ -112,7 +112,8 @@ const VarnelPage = (() => {
         buttons[here < 0 ? 0 : (here + step) % buttons.length].focus();
     }
 
-    // Clicks on the buttons go to the program by name. Those made before it
+    // Clicks on the buttons go to the program, each as the button's place
+    // among them (the order the program has them in too). Those made before it
     // is ready, caught by the page's first script or here, are played in
     // order once it is: as on the desktop, the program drops those that
     // come behind a box that one of them opened. Where the first script did

@@ -455,6 +455,11 @@ class FirefoxPage(Page):
 ENGINES = {page.engine: page for page in (ChromiumPage, FirefoxPage, WebKitPage)}
 
 
+def kept_files(folder):
+    """The page's files, as its service worker lists them for keeping."""
+    return re.search(r"'\./ ([^']*)'\.split", open(f"{folder}/sw.js").read())[1].split()
+
+
 def expect_box(page, text):
     box = page.wait_for_box()
     check(box["title"] == "varnel", f"box title {box['title']!r}")
@@ -816,8 +821,8 @@ def offline_and_update(page, solver):
             html.write(changed)
         with open(f"{folder}/page.js", "a") as script:
             script.write("document.documentElement.dataset.script = 'new';\n")
-        kept = re.search(r"'\./ ([^']*)'\.split", open(f"{folder}/sw.js").read())[1]
-        subprocess.run(["cmake", f"-DDIR={folder}", f"-DTEMPLATE={SOURCE}/ui/web/sw.js", f"-DFILES={kept}",
+        subprocess.run(["cmake", f"-DDIR={folder}", f"-DTEMPLATE={SOURCE}/ui/web/sw.js",
+                        f"-DFILES={' '.join(kept_files(folder))}",
                         "-P", f"{SOURCE}/cmake/WriteServiceWorker.cmake"], check=True)
         return re.search(r"\$\{ours\}([0-9a-f]+)`", open(f"{folder}/sw.js").read())[1]
 
@@ -880,8 +885,7 @@ def main():
     server = serve(folder, requests)
     root = f"http://127.0.0.1:{server.server_address[1]}/"
     # What the page may ask for: the files its service worker keeps, the worker, the test's watch.
-    kept = re.search(r"'\./ ([^']*)'\.split", open(f"{folder}/sw.js").read())[1].split()
-    page_files = {"/", "/sw.js", "/test-watch.js"} | {f"/{file}" for file in kept}
+    page_files = {"/", "/sw.js", "/test-watch.js"} | {f"/{file}" for file in kept_files(folder)}
 
     def start():
         browser = ENGINES[engine](root)
