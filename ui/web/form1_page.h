@@ -19,13 +19,12 @@ private:
     MemoryBoard colours_;
 };
 
-// The window Form1 as a web page. The page comes with its 50 controls in
-// place; the program takes them over, and the page reports clicks on the
-// buttons back to it by name.
+// The window Form1 as a web page, which comes with its 50 controls in place
+// and reports clicks on the buttons to the program.
 class Form1Page final : public FrontEnd {
 public:
-    // Gives the squares their start colours and the buttons their lines,
-    // then lets the page play clicks. There is one page, so one Form1Page.
+    // Gives the buttons their lines, then lets the page play clicks. There
+    // is one page, so one Form1Page.
     Form1Page();
     ~Form1Page() override;
     Form1Page(const Form1Page&) = delete;

@@ -88,12 +88,8 @@ const VarnelPage = (() => {
     // compare with. The focused one is renewed once the focus leaves it, so
     // that it does not announce itself again.
     const stale = new Set();
-    const renew = (button) => {
-        if (button.hasAttribute('role'))
-            button.removeAttribute('role');
-        else
-            button.setAttribute('role', 'button');
-    };
+    const renew = (button) => (button.hasAttribute('role') ? button.removeAttribute('role')
+                                                           : button.setAttribute('role', 'button'));
     board.addEventListener('focusout', (event) => {
         if (stale.delete(event.target))
             renew(event.target);
@@ -226,16 +222,11 @@ const VarnelPage = (() => {
             document.addEventListener('keydown', moveFocus);
             // A press off the buttons (a square, an empty cell, the
             // background) changes nothing, the focus included.
-            document.addEventListener('mousedown', (event) => {
-                if (!event.target.closest('button, a'))
-                    event.preventDefault();
-            });
+            document.addEventListener('mousedown',
+                                      (event) => event.target.closest('button, a') || event.preventDefault());
             // After the program's start-up has returned, so that it can take clicks.
-            Promise.resolve().then(() => {
-                const caught = waiting;
-                waiting = null;
-                caught.forEach(click);
-            });
+            Promise.resolve(waiting).then((caught) => caught.forEach(click));
+            waiting = null;
         },
 
         // `closed` runs once the player has dismissed the box. Whatever goes
