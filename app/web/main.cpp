@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Varnel developers
 // SPDX-License-Identifier: MIT
-// Varnel in a web page: makes the page's controls and leaves the rest to the
-// browser's event loop, which reports clicks back to the page.
+// Varnel in a web page: takes over the controls that the page comes with
+// and leaves the rest to the browser's event loop, whose clicks the page
+// reports to the program.
 #include "ui/web/form1_page.h"
 
 int main()
