@@ -116,10 +116,10 @@ msi=$dist/varnel-$version-win32.msi
 # wixl stamps the current time, so it is run with the clock stopped at the
 # commit's.
 frozen=$(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S')
-faketime "$frozen" wixl -a x86 -D Version="$version" -D ProductCode="$product" -D ExePath="$zip/varnel.exe" \
+faketime -f "$frozen" wixl -a x86 -D Version="$version" -D ProductCode="$product" -D ExePath="$zip/varnel.exe" \
     -D IconPath="$zip/varnel.ico" -D LicensePath="$zip/LICENSE.txt" -D NoticesPath="$zip/THIRD-PARTY-NOTICES.txt" \
     -o "$msi" app/windows/varnel.wxs
-faketime "$frozen" msibuild "$msi" -s "Varnel $version" "The Varnel developers" "Intel;1033" "{$package}"
+faketime -f "$frozen" msibuild "$msi" -s "Varnel $version" "The Varnel developers" "Intel;1033" "{$package}"
 authenticode "$msi" "$work/signed.msi"
 mv "$work/signed.msi" "$msi"
 
