@@ -8,8 +8,9 @@
 
 namespace varnel::web {
 
-// A colour as style sheets and the app manifest write it: "#rrggbb". (Not
-// by printf, which would weigh more than the rest of the page's program.)
+// A colour as style sheets write it, "#rrggbb": the page's, and those that
+// make_page checks in the app manifest. (Not by printf, which would weigh
+// more than the rest of the page's program.)
 inline std::string webColour(ColourValue c)
 {
     constexpr char digits[] = "0123456789abcdef";
