@@ -1,11 +1,25 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Varnel developers
 # SPDX-License-Identifier: MIT
-# Builds everything and runs every test: the optimised build, the sanitizer
-# build, the web page in Chromium, and the Windows program cross-built and
-# driven under Wine. Installs what it needs on Debian or Ubuntu when missing.
+# Checks the links of the README and docs/, then builds everything and runs
+# every test: the optimised build, the sanitizer build, the web page in
+# Chromium, and the Windows program cross-built and driven under Wine.
+# Installs what it needs on Debian or Ubuntu when missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+# Every relative link and image in the README and docs/ names a file that is
+# there; checked first, as it takes no build. Anchors and web addresses are
+# not followed.
+broken=0
+for md in README.md docs/*.md; do
+    while IFS= read -r link; do
+        case $link in '#'* | *://* | mailto:*) continue ;; esac
+        [ -e "$(dirname "$md")/${link%%#*}" ] || { echo "$md: broken link to $link" >&2; broken=1; }
+    done < <(grep -oE '\]\([^) ]+' "$md" | cut -c3-)
+done
+[ "$broken" -eq 0 ] || { echo "Mend the links above: they name no file." >&2; exit 1; }
+
 . scripts/lib/packages.sh
 
 need_packages "${build_packages[@]}" "${web_build_packages[@]}" "${web_test_packages[@]}"
