@@ -12,9 +12,11 @@ served here on 127.0.0.1. Debian's python3-selenium drives Chromium (with
 chromedriver) and WebKitGTK (with WebKitWebDriver, in a virtual X display);
 puppeteer-core, from npm, drives Firefox ESR. A scenario that needs what an
 engine's driver cannot do (touch, a held key, forced colours, JavaScript off,
-the accessibility tree) is skipped there, and says so.
+the accessibility tree) is skipped there, and says so. Each case is played in
+a browser of its own.
 """
 import base64
+import collections
 import contextlib
 import functools
 import http.server
@@ -31,8 +33,10 @@ import threading
 import time
 import traceback
 
+import urllib3
 from PIL import Image
 from selenium import webdriver
+from selenium.common.exceptions import TimeoutException
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
@@ -95,6 +99,17 @@ START = {n: GREEN if n in PLAY_CELLS else GREY for n in range(1, 33)}
 
 class Failed(Exception):
     pass
+
+
+class NoAnswer(Exception):
+    """firefox.js answered nothing: Firefox or its driver stopped answering."""
+
+
+# The browser's driver stopped answering: selenium's connection to it timed
+# out or broke, or the browser did not answer the driver in time
+# (chromedriver's "timeout"), or firefox.js answered nothing. Only these
+# play a case again; a wait of the case's own fails with Failed.
+DRIVER_GONE = (urllib3.exceptions.HTTPError, ConnectionError, TimeoutError, TimeoutException, NoAnswer)
 
 
 class Skipped(Exception):
@@ -341,16 +356,22 @@ class WebKitPage(SeleniumPage):
         # stops answering for good when one starts during a script. So the
         # scenarios here also show the page playing where a browser has them off.
         options.add_argument("--features=-ServiceWorkers")
-        options.page_load_strategy = "eager"
+        # Its load waits for the page's own files only, not for the program:
+        # the page can still be used before the program has loaded. Where
+        # `get` returned sooner, a new browser now and then never answered a
+        # script run while its first page was still loading.
+        options.page_load_strategy = "normal"
         self.driver = webdriver.WebKitGTK(options=options)
         # MiniBrowser's toolbar takes 38 px of the window: a viewport of 640 x 442.
         self.driver.set_window_size(640, 480)
 
     def quit(self):
-        self.driver.quit()
-        self.display.terminate()
-        self.display.wait()
-        self.profile.cleanup()
+        try:
+            self.driver.quit()
+        finally:
+            self.display.terminate()
+            self.display.wait()
+            self.profile.cleanup()
 
     def errors(self):
         return []  # WebKitWebDriver gives no console log
@@ -388,15 +409,22 @@ class FirefoxPage(Page):
         self.driver.stdin.flush()
         # One answer a command, so nothing is left in stdout's buffer between.
         if not select.select([self.driver.stdout], [], [], 60)[0]:
-            raise Failed(f"Firefox: {command}: no answer in 60 s")
-        answer = json.loads(self.driver.stdout.readline() or '{"error": "firefox.js ended"}')
+            raise NoAnswer(f"Firefox: {command}: no answer in 60 s")
+        line = self.driver.stdout.readline()
+        if not line:
+            raise NoAnswer(f"Firefox: {command}: firefox.js ended")
+        answer = json.loads(line)
         if "error" in answer:
             raise Failed(f"Firefox: {command}: {answer['error']}")
         return answer["value"]
 
     def quit(self):
         self.driver.stdin.close()
-        self.driver.wait(30)
+        try:
+            self.driver.wait(30)
+        except subprocess.TimeoutExpired:  # stopped answering; on SIGTERM puppeteer ends Firefox too
+            self.driver.terminate()
+            self.driver.wait(30)
         self.profile.cleanup()
 
     @contextlib.contextmanager
@@ -879,65 +907,72 @@ CASES = [layout_and_stacking, keyboard, held_enter, blocked_box_is_modal, winnin
          forced_colours, accessibility_tree, stores_nothing, installable, offline_and_update]
 
 
+def play(engine, case, root, folder, page_files, solver):
+    """Plays one case in a browser of its own, started for it and quit after
+    it, on the page served from a folder of its own, where no other case's
+    service worker answers."""
+    page = ENGINES[engine](f"{root}~{case.__name__}/")
+    page.folder, page.page_files, page.expected_errors = folder, page_files, ()
+    try:
+        case(page, solver)
+        violations = page.js("return window.violations || []")
+        check(not violations, f"the page's policy refused {violations}")
+        errors = [e for e in page.errors() if not any(words in e for words in page.expected_errors)]
+        check(not errors, f"errors in the console: {errors}")
+    except BaseException:
+        with contextlib.suppress(Exception):
+            page.quit()
+        raise
+    page.quit()
+
+
+def outcome(engine, case, *where):
+    """PASS, SKIP or FAIL, with why. Now and then, on a busy machine, a
+    browser's driver stops answering: the case is played again, once, in a
+    new browser, and the retry told here and in the file that
+    $VARNEL_TEST_RETRIES names, where the test command counts them."""
+    for attempt in (1, 2):
+        try:
+            play(engine, case, *where)
+            return "PASS", ""
+        except Skipped as why:
+            return "SKIP", f": {why}"
+        except Failed as error:
+            return "FAIL", f": {error}"
+        except DRIVER_GONE as error:
+            if attempt == 2:
+                return "FAIL", f": {traceback.format_exc()}"
+            retry = f"RETRY {engine} {case.__name__}: {type(error).__name__}: {str(error).partition(chr(10))[0]}"
+            print(retry, flush=True)
+            if os.environ.get("VARNEL_TEST_RETRIES"):
+                with open(os.environ["VARNEL_TEST_RETRIES"], "a") as retries:
+                    retries.write(retry + "\n")
+        except Exception:
+            return "FAIL", f": {traceback.format_exc()}"
+
+
 def main():
-    engine, folder, solver, wanted = sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[4:]
+    engine, folder, solver, wanted = sys.argv[1], os.path.abspath(sys.argv[2]), sys.argv[3], sys.argv[4:]
     requests = []
     server = serve(folder, requests)
     root = f"http://127.0.0.1:{server.server_address[1]}/"
     # What the page may ask for: the files its service worker keeps, the worker, the test's watch.
     page_files = {"/", "/sw.js", "/test-watch.js"} | {f"/{file}" for file in kept_files(folder)}
-
-    def start():
-        browser = ENGINES[engine](root)
-        browser.folder, browser.page_files = os.path.abspath(folder), page_files
-        return browser
-
-    page = start()
-    passed = failed = skipped = 0
+    told = collections.Counter()
     try:
         for case in CASES:
-            if wanted and case.__name__ not in wanted:
-                continue
-            for attempt in (1, 2):
-                try:
-                    # Served from a folder of its own, so that no service
-                    # worker of an earlier case answers for the page.
-                    page.url = f"{root}~{case.__name__}/"
-                    page.expected_errors = ()
-                    page.errors()  # what is left from the case before
-                    case(page, solver)
-                    violations = page.js("return window.violations || []")
-                    check(not violations, f"the page's policy refused {violations}")
-                    errors = [e for e in page.errors() if not any(words in e for words in page.expected_errors)]
-                    check(not errors, f"errors in the console: {errors}")
-                    print(f"PASS {case.__name__}")
-                    passed += 1
-                except Skipped as why:
-                    print(f"SKIP {case.__name__}: {why}")
-                    skipped += 1
-                except Exception as error:
-                    # Now and then, on a busy machine, a browser's driver
-                    # stops answering for a minute: the browser is started
-                    # afresh and the case played again, once.
-                    if attempt == 1 and ("timed out" in str(error).lower() or "no answer in" in str(error)):
-                        print(f"RETRY {case.__name__}: the browser stopped answering ({error}); starting it afresh")
-                        with contextlib.suppress(Exception):
-                            page.quit()
-                        page = start()
-                        continue
-                    print(f"FAIL {case.__name__}: {error if isinstance(error, Failed) else traceback.format_exc()}")
-                    failed += 1
-                break
-            sys.stdout.flush()
+            if not wanted or case.__name__ in wanted:
+                verdict, why = outcome(engine, case, root, folder, page_files, solver)
+                print(f"{verdict} {case.__name__}{why}", flush=True)
+                told[verdict] += 1
     finally:
-        page.quit()
         server.shutdown()
     others = sorted({r.split("?")[0] for r in requests} - page_files)
     if others:
         print(f"FAIL the page asked for more than its own files: {others}")
-        failed += 1
-    print(f"web in {engine}: {passed} passed, {failed} failed, {skipped} skipped")
-    return 1 if failed else 0
+        told["FAIL"] += 1
+    print(f"web in {engine}: {told['PASS']} passed, {told['FAIL']} failed, {told['SKIP']} skipped")
+    return 1 if told["FAIL"] else 0
 
 
 if __name__ == "__main__":
