@@ -185,15 +185,30 @@ class Page:
 
     def open(self):
         self.get(self.url)
-        self.wait(lambda: self.focus() == "Command1", 20)
+        self.wait_ready()
 
-    def wait(self, condition, seconds=10):
+    def wait_ready(self, seconds=20):
+        self.wait(lambda: self.js("return [typeof VarnelPage == 'object' && VarnelPage.started, document.activeElement.id]"),
+                  "the program started, the focus on Command1", lambda seen: seen == [True, "Command1"], seconds)
+
+    def wait(self, read, what, ok=bool, seconds=10):
+        """Reads until ok(what it read), and returns that; fails after the
+        seconds given, saying what it awaited and what it last read."""
         deadline = time.monotonic() + seconds
-        while not (value := condition()):
+        while not ok(value := read()):
             if time.monotonic() > deadline:
-                raise Failed(f"waited {seconds} s in vain")
+                raise Failed(f"{what}; after {seconds} s: {value!r}")
             time.sleep(0.05)
         return value
+
+    def wait_board(self, colours, what, seconds=10):
+        """Until the squares numbered in `colours` show those colours on screen."""
+        unlike = lambda: ", ".join(f"Label{n} is {colour}, not {colours[n]}" for n, colour in self.board().items()
+                                   if n in colours and colour != colours[n])
+        self.wait(unlike, what, lambda text: not text, seconds)
+
+    def wait_ended(self, what):
+        self.wait(lambda: self.ended() or self.text(), what, lambda seen: seen is True)
 
     def focus(self):
         return self.js("return document.activeElement && document.activeElement.id")
@@ -220,7 +235,7 @@ class Page:
                            ok: [ok.left + ok.width / 2, ok.top + ok.height / 2]};""")
 
     def wait_for_box(self):
-        return self.wait(self.box, 10)
+        return self.wait(self.box, "a box")
 
     def ended(self):
         return self.js("return !document.getElementById('board') && !document.getElementById('ended').hidden")
@@ -510,25 +525,25 @@ def layout_and_stacking(page, solver):
     captions = page.js("return [...document.querySelectorAll('#board > button')].map(b => b.textContent)")
     check(captions == ["X"] * 16 + ["RESET", "END"], f"captions {captions}")
 
+    page.wait_board(START, "the start position on screen")
     image = page.shot()
-    check(page.board() == START, "the start position on screen")
     for x, y in ((184, 51), (400, 300), (150, 52)):
         check(page.pixel(x, y, image) == BLUE, f"background at ({x}, {y})")
 
     # Real clicks in the strips where RESET and END cover column 6.
     page.click("Command16")
-    check(page.board()[5] == RED, "Command16 pushed out")
+    page.wait_board({5: RED}, "Command16 pushed out")
     page.click_at(105, 30)
-    check(page.board() == START, "the strip over Command5 pressed RESET")
+    page.wait_board(START, "the strip over Command5 pressed RESET")
     page.click_at(105, 51)
-    check(page.board()[16] == RED, "the band between RESET and END clicks Command6")
+    page.wait_board({16: RED}, "the band between RESET and END clicks Command6")
     before = page.board()
     for x, y in ((33, 33), (5, 5), (86, 86), (66, 18), (26, 33)):  # squares, empty cells, strips
         page.click_at(x, y)
     check(page.board() == before and not page.box(), "clicks off the buttons do nothing")
     check(page.focus() == "Command6", f"clicks off the buttons moved the focus to {page.focus()}")
     page.click_at(105, 60)
-    check(page.ended(), "the strip over Command7 pressed END")
+    page.wait_ended("the strip over Command7 pressed END")
 
 
 def keyboard(page, solver):
@@ -538,32 +553,35 @@ def keyboard(page, solver):
     order = [f"Command{n}" for n in range(1, 17)] + ["RESET", "END"]
     for i in range(1, 19):
         page.keys(Keys.TAB)
-        check(page.focus() == order[i % 18], f"Tab {i} reached {page.focus()}")
+        page.wait(page.focus, f"Tab {i} to {order[i % 18]}", lambda focus: focus == order[i % 18])
     for i in range(17, -1, -1):
         page.shift_tab()
-        check(page.focus() == order[i], f"Shift+Tab reached {page.focus()}")
+        page.wait(page.focus, f"Shift+Tab to {order[i]}", lambda focus: focus == order[i])
     page.keys(Keys.SPACE)
-    check(page.board()[1] == RED, "Space pressed Command1")
+    page.wait_board({1: RED}, "Space pressed Command1")
     page.keys(Keys.TAB, Keys.ENTER)
-    check(page.board()[2] == RED, "Enter pressed Command2")
+    page.wait_board({2: RED}, "Enter pressed Command2")
 
 
 def held_enter(page, solver):
     """Only the first press of a held Enter clicks, on a button and in a box."""
     page.open()
     page.click("Command1")
+    page.wait_board({1: RED}, "Command1 pushed column 1 out")
     page.js("document.getElementById('Command12').focus()")
     page.hold_enter()  # pulls the red piece back into row 1; the repeat would push column 1 out again
+    page.wait_board({1: GREY}, "a held Enter pulled the piece back")
     check(page.board()[29] == GREY, "a held Enter's repeat clicked again")
     page.js("document.getElementById('Command1').focus()")
     page.hold_enter()  # opens the box; the repeat would close it
-    check(page.box(), "a held Enter's repeat closed the box")
+    page.wait(page.box, "a box that a held Enter's repeat left open")
 
 
 def blocked_box_is_modal(page, solver):
     page.open()
     page.click("Command1")
     page.click("Command12")
+    page.wait_board({1: GREY, 6: RED}, "Command1 and Command12 brought a red piece home")
     before = page.board()
     for dismiss in ("OK", Keys.ESCAPE, Keys.SPACE, Keys.ENTER):
         page.click("Command1")
@@ -577,10 +595,10 @@ def blocked_box_is_modal(page, solver):
             page.click_at(*box["ok"])
         else:
             page.keys(dismiss)
-        page.wait(lambda: not page.box())
+        page.wait(page.box, f"the box closed by {dismiss!r}", lambda box: not box)
         check(page.board() == before, f"the board is unchanged after the box ({dismiss!r})")
     page.click("Command5")
-    check(page.board()[10] == RED, "the board takes clicks again")
+    page.wait_board({10: RED}, "the board takes clicks again")
 
 
 def winning_game(page, solver):
@@ -588,12 +606,13 @@ def winning_game(page, solver):
     page.open()
     for move in moves[:-1]:
         page.click(move)
-    check(sum(page.board()[n] == RED for n in PLAY_CELLS) == 15, "15 red play cells before the last move")
+    page.wait(lambda: sum(page.board()[n] == RED for n in PLAY_CELLS), "15 red play cells before the last move",
+              lambda red: red == 15)
     page.click(moves[-1])
     expect_box(page, SUCCESS)
-    check(all(page.board()[n] == RED for n in PLAY_CELLS), "the won board behind the box")
+    page.wait_board(dict.fromkeys(PLAY_CELLS, RED), "the won board behind the box")
     page.keys(Keys.ENTER)
-    page.wait(lambda: page.ended())
+    page.wait_ended("the page ended after the win")
     check(page.js("return document.querySelector('#ended a').getAttribute('href')") == "", "a way to play again")
 
 
@@ -601,7 +620,8 @@ def end_button(page, solver):
     page.open()
     page.click("Command3")
     page.click("END")
-    check(page.ended() and not page.box(), "END ends the game at once, with no box")
+    page.wait_ended("END ends the game")
+    check(not page.box(), "END ends the game at once, with no box")
     told = page.js("return [document.activeElement.textContent, document.activeElement.getAttribute('aria-label'),"
                    " document.getElementById('changes').textContent]")
     check(told == ["Play again", "Varnel has ended. Play again", ""], f"the end is told as {told}")
@@ -618,35 +638,36 @@ def unreadable_square(page, solver):
                      "the square's element is no longer on the page")
     check(page.board()[6] == GREEN, "the move stopped before its first write")
     page.keys(Keys.ENTER)
-    page.wait(lambda: page.ended())
+    page.wait_ended("the page ended after its failure")
 
 
 def start_up_failures(page, solver):
     # The failed fetches (from a file, Chromium's of the manifest too) and the program's abort.
     page.expected_errors = ("varnel.wasm", "varnel.js", "manifest.json", "unsupported MIME type")
-    told = lambda: page.js("return document.querySelector('.status:not([hidden])').textContent")
+    told = lambda: page.js("return document.querySelector('.status:not([hidden])')?.textContent")
     for url, words in ((f"{page.url}{NO_WASM[1:]}/", "Varnel could not start"),
                        (f"file://{page.folder}/index.html", "Serve this folder from a web server; it cannot run")):
         page.get(url)
-        page.wait(lambda: told().startswith(words))
+        page.wait(told, f"the page says {words!r}", lambda text: text and text.startswith(words))
 
     # A host or an extension that refuses the page's inline script: the page plays all the same.
     page.expected_errors += ("inline script", "script-src")
     page.get(f"{page.url}{NO_INLINE[1:]}/")
-    page.wait(lambda: page.js("return document.getElementById('starting').hidden"))
+    page.wait_ready()
     check(page.js("return violations.some((v) => v.startsWith('script-src'))"), "the inline script was not refused")
     page.js("violations.length = 0")
     page.click("Command1")
-    check(page.board()[1] == RED, "the page did not play with its inline script refused")
+    page.wait_board({1: RED}, "the page did not play with its inline script refused")
 
 
 def without_javascript(page, solver):
     with page.emulated(javascript=False):
         page.get(page.url)
-        told = page.text()
-        board = page.board()
-    check("Varnel needs JavaScript and WebAssembly" in told, f"without JavaScript the page says {told!r}")
-    check(board == START, "the page itself shows the start position")
+        # Nothing holds the page's load back until its style sheet is in:
+        # the board is painted a while after.
+        page.wait_board(START, "the page itself shows the start position")
+        page.wait(page.text, "without JavaScript the page says so",
+                  lambda told: "Varnel needs JavaScript and WebAssembly" in told)
 
 
 def clicks_before_start(page, solver):
@@ -656,7 +677,7 @@ def clicks_before_start(page, solver):
     WASM_HELD.clear()
     try:
         page.get(f"{page.url}{SLOW_WASM[1:]}/")
-        check(page.focus() == "Command1", "the page shown")
+        page.wait(page.focus, "the page shown, the focus on Command1", lambda focus: focus == "Command1")
         for name in ("Command1", "Command12", "Command1", "Command5"):
             page.click(name)
         check(page.js("return VarnelPage.started") is False, "the program not ready")
@@ -664,8 +685,8 @@ def clicks_before_start(page, solver):
         WASM_HELD.set()
     expect_box(page, BLOCKED)
     page.keys(Keys.ENTER)
-    page.wait(lambda: not page.box())
-    check(page.board() == {**START, 6: RED}, "the early clicks played in order, the one behind the box dropped")
+    page.wait(page.box, "the box closed", lambda box: not box)
+    page.wait_board({**START, 6: RED}, "the early clicks played in order, the one behind the box dropped")
 
 
 def tap_at_first_paint(page, solver):
@@ -688,7 +709,7 @@ def tap_at_first_paint(page, solver):
     script = page.cdp("Page.addScriptToEvaluateOnNewDocument", source=tap)["identifier"]
     try:
         page.get(page.url)
-        page.wait(lambda: page.js("return document.getElementById('starting').hidden"), seconds=30)
+        page.wait_ready(30)
         early = page.js("return window.tappedEarly")
     finally:
         page.cdp("Page.removeScriptToEvaluateOnNewDocument", identifier=script)
@@ -696,14 +717,14 @@ def tap_at_first_paint(page, solver):
                  uploadThroughput=-1)
         page.cdp("Network.setCacheDisabled", cacheDisabled=False)
     check(early is True, "the tap came after the program was ready: the case tests nothing")
-    check(page.board()[1] == RED and page.board()[24] == GREY, "the tap at first paint was lost")
+    page.wait_board({1: RED, 24: GREY}, "the tap at first paint was played")
 
 
 def missing_button(page, solver):
     page.open()
     page.js("document.getElementById('Command2').remove()")
     page.click("Command1")
-    check(page.board()[1] == RED, "a move with another button gone")
+    page.wait_board({1: RED}, "a move with another button gone")
 
 
 def phone(page, solver):
@@ -725,17 +746,18 @@ def phone(page, solver):
         for name, expected in touch.items():
             got = [(v - o) / scale for v, o in zip(rect(name), (left - 27 * scale, top, 0, 0))]
             check(all(abs(g - e) < 0.05 for g, e in zip(got, expected)), f"{name} at {got} scaled")
-        tap("Command1")  # the button that has the focus at the start
-        image = page.shot()
         centre = lambda name: tuple(int(v + d / 2) for v, d in zip(rect(name)[:2], rect(name)[2:]))
+        colour = lambda name: page.shot().getpixel(centre(name))
+        tap("Command1")  # the button that has the focus at the start
+        page.wait(lambda: colour("Label1"), "a tap, a move", lambda seen: seen == RED)
+        image = page.shot()
         # The face between the arms of the X, and the edge just above it.
         pressed, other = (image.getpixel((centre(n)[0], int(rect(n)[1]) + 3)) for n in ("Command1", "Command3"))
         check(pressed == other, f"a tapped button looks {pressed}, the others {other}")
         above = image.getpixel((centre("Command1")[0], int(rect("Command1")[1]) - 1))
         check(above == BLUE, f"a tapped button has a ring round it, {above}")
         tap("Command2")
-        image = page.shot()
-        check(image.getpixel(centre("Label1")) == image.getpixel(centre("Label2")) == RED, "two taps, two moves")
+        page.wait(lambda: colour("Label2"), "two taps, two moves", lambda seen: seen == RED)
         tap("Command12")
         tap("Command1")
         page.wait_for_box()
@@ -744,13 +766,15 @@ def phone(page, solver):
                       "return [r.left, r.top, r.right, r.bottom, ok.height]")
         check(box[0] >= 0 and box[1] >= 0 and box[2] <= 360 and box[3] <= 640 and box[4] >= 24, f"the box at {box}")
         page.screen(640, 360)  # the board grows to the new height
-        page.wait(lambda: rect("Command1")[2] > width and rect("END")[1] + rect("END")[3] <= 360)
+        page.wait(lambda: [rect("Command1")[2], rect("END")[1] + rect("END")[3]],
+                  "the board grown to the new height: Command1's width, END's bottom",
+                  lambda seen: seen[0] > width and seen[1] <= 360)
 
 
 def forced_colours(page, solver):
     with page.emulated(forced_colours=True):
         page.open()
-        check(page.board() == START, "the squares keep their colours in forced colours")
+        page.wait_board(START, "the squares keep their colours in forced colours")
 
 
 def accessibility_tree(page, solver):
@@ -764,24 +788,25 @@ def accessibility_tree(page, solver):
         check(name.endswith(", green piece" if name.startswith("Row ") else ", empty"), f"square {name!r}")
 
     told = lambda: page.js("return document.querySelector('[aria-live=polite]').textContent")
+    said = lambda what, words: page.wait(told, what, lambda seen: seen == words)
     page.click("Command1")
-    check(told() == "Slot above column 1: red piece. Row 4, column 1: empty.", f"the first move told {told()!r}")
+    said("the first move told", "Slot above column 1: red piece. Row 4, column 1: empty.")
     page.click("Command12")
+    said("the live region told the pull-in",
+         "Slot above column 1: empty. Row 1, column 1: red piece. Row 4, column 1: green piece.")
     tree = page.accessible()
     squares = [name for role, name, _ in tree if role == "image"]
     check("Row 1, column 1, red piece" in squares and "Slot above column 1, empty" in squares, "the pull-in")
     lines = {name: description for role, name, description in tree if role == "button"}
     check(lines["Shift column 1 up"] == "Near slot empty, red, 3 green, far slot empty",
           f"the line: {lines['Shift column 1 up']!r}")
-    check(told() == "Slot above column 1: empty. Row 1, column 1: red piece. Row 4, column 1: green piece.",
-          f"the live region told {told()!r}")
     page.click("RESET")
-    check(told() == "Row 1, column 1: green piece. The board is at the start.", f"RESET told {told()!r}")
+    said("RESET told", "Row 1, column 1: green piece. The board is at the start.")
     page.click("RESET")
-    first = told()
+    first = said("RESET at the start told", "The board is at the start.")
     page.click("RESET")  # the same words again must still change the live region, or they go unsaid
-    check(first == "The board is at the start." and told() != first and told().strip() == first,
-          f"RESET at the start told {first!r}, then {told()!r}")
+    page.wait(told, "RESET at the start again told the same words anew",
+              lambda seen: seen != first and seen.strip() == first)
 
     page.click("Command1")
     page.click("Command12")
@@ -793,6 +818,7 @@ def accessibility_tree(page, solver):
     # At the end a reader finds the words and the way back, and nothing of the game.
     page.keys(Keys.ENTER)
     page.click("END")
+    page.wait_ended("END ends the game")
     left = [(role, name) for role, name, _ in page.accessible() if role in ("button", "image", "alertdialog", "link")]
     check(left == [("link", "Varnel has ended. Play again")], f"at the end the page holds {left}")
 
@@ -867,14 +893,16 @@ def offline_and_update(page, solver):
             for copy in ("app", "copy"):
                 page.url = f"{base}/{copy}/"
                 page.open()
-                page.wait(lambda: page.js("return !!navigator.serviceWorker.controller"), 20)
+                page.wait(lambda: page.js("return !!navigator.serviceWorker.controller"), f"a worker for {copy}",
+                          seconds=20)
             server.shutdown()
             server.server_close()
             page.get("about:blank")
             page.url = f"{base}/copy/?from=share"
             page.open()
             page.click("Command1")
-            check(page.board()[1] == RED and page.js(marks) == ["new", "new"], "the copy plays offline")
+            page.wait_board({1: RED}, "the copy plays offline")
+            check(page.js(marks) == ["new", "new"], f"the copy offline ran {page.js(marks)}")
             page.url = f"{base}/app/"
             winning_game(page, solver)
 
@@ -884,14 +912,14 @@ def offline_and_update(page, solver):
             check(page.js(marks) in ([None, None], ["new", "new"]), f"the first opening after the change ran {page.js(marks)}")
             # Whenever the browser looks for the new worker itself, it has found and installed it by now.
             page.js("return navigator.serviceWorker.getRegistration('/app/').then((r) => r.update()).then(() => true)")
-            page.wait(lambda: not page.js(worker)[2], 20)
+            page.wait(lambda: page.js(worker), "the new worker installed", lambda seen: not seen[2], 20)
             # The player closes the page: from a page of the server outside
             # the app's folder, the new version is seen to take over. (Going
             # to another page instead would leave the old one in the
             # back-forward cache, where Firefox keeps it, and its worker, alive.)
             page.close()
             page.get(f"{base}/")
-            page.wait(lambda: page.js(worker) == [True, False, False], 20)
+            page.wait(lambda: page.js(worker), "the new worker active", lambda seen: seen == [True, False, False], 20)
             page.open()
             check(page.js(marks) == ["new", "new"], f"the second opening after the change ran {page.js(marks)}")
             caches = sorted(page.js("return caches.keys()"))
