@@ -10,10 +10,10 @@ ENGINE is chromium, firefox or webkit; PAGE-DIR the built page's folder,
 SOLVER the native varnel-solve, which prints a winning game. The page is
 served here on 127.0.0.1. Debian's python3-selenium drives Chromium (with
 chromedriver) and WebKitGTK (with WebKitWebDriver, in a virtual X display);
-puppeteer-core, from npm, drives Firefox ESR. A scenario that needs what an
-engine's driver cannot do (touch, a held key, forced colours, JavaScript off,
-the accessibility tree) is skipped there, and says so. Each case is played in
-a browser of its own.
+puppeteer-core, from npm, drives Firefox ESR; axe-core, from npm too, audits
+the page's accessibility. A scenario that needs what an engine's driver cannot
+do (touch, a held key, forced colours, JavaScript off, the accessibility tree)
+is skipped there, and says so. Each case is played in a browser of its own.
 """
 import base64
 import collections
@@ -46,7 +46,8 @@ from selenium.webdriver.remote.remote_connection import RemoteConnection
 GREY, GREEN, RED, BLUE = (192, 192, 192), (128, 255, 128), (255, 128, 128), (0, 0, 255)
 BLOCKED = "You cannot move the column if the head is red."
 SUCCESS = "Amazingly, you have succeeded. Bravo!!"
-SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..")
+HERE = os.path.dirname(os.path.abspath(__file__))
+SOURCE = os.path.join(HERE, "..", "..", "..")
 # Served into the page ahead of its own files: collects what its policy refused.
 WATCH = b"""<script src="/test-watch.js"></script>"""
 WATCH_SCRIPT = (b"window.violations = []; document.addEventListener('securitypolicyviolation', "
@@ -511,6 +512,22 @@ def expect_box(page, text):
     check(box["focus"], "OK has the focus")
 
 
+def audit(page, where, off=("target-size",)):
+    """axe-core's checks of WCAG 2.2 AA and its best practices: the page fails
+    none. Its script goes in through the driver, past the page's policy on
+    scripts but under its Trusted Types. Off unless told: target-size, as the
+    desktop window's 13-pixel buttons fail it by design (a touch screen scales
+    them up, and there it holds)."""
+    with open(os.path.join(HERE, "node_modules", "axe-core", "axe.min.js")) as axe:
+        source = axe.read()
+    found = page.js(source + """;return axe.run(document, {
+        runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice'],
+        rules: Object.fromEntries(arguments[0].map((rule) => [rule, {enabled: false}]))})
+        .then((found) => found.violations.map((rule) => `${rule.id} at ${rule.nodes.map((n) => n.target).join(', ')}`))
+        """, list(off))
+    check(not found, f"{where}, axe finds {'; '.join(found)}")
+
+
 def layout_and_stacking(page, solver):
     page.open()
     check(page.title() == "Varnel", f"title {page.title()!r}")
@@ -529,6 +546,7 @@ def layout_and_stacking(page, solver):
     image = page.shot()
     for x, y in ((184, 51), (400, 300), (150, 52)):
         check(page.pixel(x, y, image) == BLUE, f"background at ({x}, {y})")
+    audit(page, "at the start")
 
     # Real clicks in the strips where RESET and END cover column 6.
     page.click("Command16")
@@ -586,6 +604,8 @@ def blocked_box_is_modal(page, solver):
     for dismiss in ("OK", Keys.ESCAPE, Keys.SPACE, Keys.ENTER):
         page.click("Command1")
         expect_box(page, BLOCKED)
+        if dismiss == "OK":
+            audit(page, "with a box open")
         page.click("Command5")  # the board takes no click while the box is open
         page.keys(Keys.TAB)
         box = page.box()
@@ -627,6 +647,7 @@ def end_button(page, solver):
     check(told == ["Play again", "Varnel has ended. Play again", ""], f"the end is told as {told}")
     page.click_at(33, 5)
     check(page.ended() and not page.box(), "nothing answers after the end")
+    audit(page, "at the end")
 
 
 def unreadable_square(page, solver):
@@ -769,6 +790,7 @@ def phone(page, solver):
         page.wait(lambda: [rect("Command1")[2], rect("END")[1] + rect("END")[3]],
                   "the board grown to the new height: Command1's width, END's bottom",
                   lambda seen: seen[0] > width and seen[1] <= 360)
+        audit(page, "in the touch layout, with a box open", off=())
 
 
 def forced_colours(page, solver):
