@@ -48,6 +48,12 @@ for preset in default sanitize web web-debug mingw $([ "$windows" = mingw64 ] &&
 done
 
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+# The page test plays a case again where a browser's driver stopped
+# answering, a line here each time; the run ends by counting them, pass or fail.
+export VARNEL_TEST_RETRIES=$PWD/build/test-retries
+: >"$VARNEL_TEST_RETRIES"
+count_retries() { echo "retries: $(wc -l <"$VARNEL_TEST_RETRIES")"; }
+trap count_retries EXIT
 for preset in default sanitize web web-debug; do
     echo "=== $preset tests"
     ctest --preset "$preset" -j "$jobs"
@@ -56,7 +62,7 @@ done
 # The release files, made twice to show that they repeat, then checked;
 # signed with keys made for this run, whose GnuPG agent ends with it.
 eval "$(release/tests/throwaway_keys.sh "$PWD/build/release-keys")"
-trap 'gpgconf --kill gpg-agent' EXIT
+trap 'gpgconf --kill gpg-agent; count_retries' EXIT
 scripts/release.sh --check
 cmake --preset release -DVARNEL_WERROR=ON >/dev/null
 cmake --build --preset release -j "$jobs" >/dev/null
