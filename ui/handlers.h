@@ -9,27 +9,39 @@
 
 namespace varnel {
 
-// The program's own work: one handler per button click, and nothing else.
-void Command1_Click(FrontEnd& ui);
-void Command2_Click(FrontEnd& ui);
-void Command3_Click(FrontEnd& ui);
-void Command4_Click(FrontEnd& ui);
-void Command5_Click(FrontEnd& ui);
-void Command6_Click(FrontEnd& ui);
-void Command7_Click(FrontEnd& ui);
-void Command8_Click(FrontEnd& ui);
-void Command9_Click(FrontEnd& ui);
-void Command10_Click(FrontEnd& ui);
-void Command11_Click(FrontEnd& ui);
-void Command12_Click(FrontEnd& ui);
-void Command13_Click(FrontEnd& ui);
-void Command14_Click(FrontEnd& ui);
-void Command15_Click(FrontEnd& ui);
-void Command16_Click(FrontEnd& ui);
-void RESET_Click(FrontEnd& ui);
-void END_Click(FrontEnd& ui);
+struct Step;
 
-using ClickHandler = void (*)(FrontEnd&);
+// A handler, or the rest of one once the player has dismissed its box.
+using ClickHandler = Step (*)(FrontEnd&);
+
+// Where a handler stops: at its end, or at a box, with what it does once the
+// player has dismissed the box. The handler's code after the box is that
+// step: the box comes first, whenever the front end shows it.
+struct Step {
+    std::string_view box;        // the text of the box; empty at the handler's end
+    ClickHandler then = nullptr; // after the box, if anything
+};
+
+// The program's own work: one handler per button click, and nothing else.
+// A MidEnd (ui/mid_end.h) runs them, one at a time, and shows their boxes.
+Step Command1_Click(FrontEnd& ui);
+Step Command2_Click(FrontEnd& ui);
+Step Command3_Click(FrontEnd& ui);
+Step Command4_Click(FrontEnd& ui);
+Step Command5_Click(FrontEnd& ui);
+Step Command6_Click(FrontEnd& ui);
+Step Command7_Click(FrontEnd& ui);
+Step Command8_Click(FrontEnd& ui);
+Step Command9_Click(FrontEnd& ui);
+Step Command10_Click(FrontEnd& ui);
+Step Command11_Click(FrontEnd& ui);
+Step Command12_Click(FrontEnd& ui);
+Step Command13_Click(FrontEnd& ui);
+Step Command14_Click(FrontEnd& ui);
+Step Command15_Click(FrontEnd& ui);
+Step Command16_Click(FrontEnd& ui);
+Step RESET_Click(FrontEnd& ui);
+Step END_Click(FrontEnd& ui);
 
 struct ButtonHandler {
     std::string_view button;
@@ -59,23 +71,5 @@ inline constexpr std::array<ButtonHandler, 18> buttonHandlers{{
 
 // The handler of the button with that name, or null for any other control.
 ClickHandler clickHandlerOf(std::string_view button);
-
-// What became of a click handed to runClick or of a box's dismissal.
-enum class ClickRun {
-    Dropped, // nothing ran
-    Done,    // the handler ran to its end
-    BoxOpen, // the handler waits on a box that is still open
-};
-
-// Where the toolkit's event loop hands a click to its handler. A click that
-// arrives while another handler is running (or waiting on its box), or
-// after the end of the program, is dropped. The handlers catch nothing; a
-// failure that escapes one (a square that could not be read or set) is
-// reported here and ends the program.
-ClickRun runClick(FrontEnd& ui, ClickHandler handler) noexcept;
-
-// The player has dismissed the box that the running handler left open
-// (a front end whose boxes do not wait): runs the rest of that handler.
-ClickRun messageDismissed(FrontEnd& ui) noexcept;
 
 } // namespace varnel

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "form1_window.h"
 
-#include "ui/click.h"
 #include "ui/form1.h"
 #include "ui/spoken_words.h"
 
@@ -70,7 +69,7 @@ Form1Window::Form1Window()
             auto* button = new QPushButton(qt(c.caption), this);
             button->setAutoDefault(false);
             button->installEventFilter(this);
-            connect(button, &QPushButton::clicked, this, [this, name = c.name] { clickControl(*this, name); });
+            connect(button, &QPushButton::clicked, this, [this, name = c.name] { clickControl(name); });
             control = button;
         }
         control->setObjectName(qt(c.name));
@@ -90,7 +89,13 @@ Form1Window::Form1Window()
     }
     for (std::size_t n = 0; n < moveButtons_.size(); ++n)
         moveButtons_[n] = static_cast<QPushButton*>(controls[moveButtonIndex(static_cast<int>(n) + 1)]);
-    describeAllLines(*this);
+    core_.opened();
+}
+
+void Form1Window::clickControl(std::string_view name)
+{
+    for (auto box = core_.click(name); box; box = core_.dismissed())
+        showMessage(*box);
 }
 
 void Form1Window::describeLine(int moveButton, std::string_view words)
@@ -130,13 +135,15 @@ void Form1Window::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
-bool Form1Window::showMessage(std::string_view text)
+void Form1Window::showMessage(const Box& box)
 {
-    QMessageBox box(QMessageBox::NoIcon, qt(applicationTitle), qt(text), QMessageBox::Ok, this);
-    box.setDefaultButton(QMessageBox::Ok);
-    box.button(QMessageBox::Ok)->setIcon(QIcon());
-    box.exec();
-    return true;
+    if (box.reportsFailure)
+        std::fprintf(stderr, "varnel: %.*s\n", static_cast<int>(box.text.size()), box.text.data());
+    QMessageBox message(box.reportsFailure ? QMessageBox::Critical : QMessageBox::NoIcon, qt(applicationTitle),
+                        qt(box.text), QMessageBox::Ok, this);
+    message.setDefaultButton(QMessageBox::Ok);
+    message.button(QMessageBox::Ok)->setIcon(QIcon());
+    message.exec();
 }
 
 void Form1Window::endProgram()
@@ -146,12 +153,9 @@ void Form1Window::endProgram()
     QCoreApplication::exit(0);
 }
 
-void Form1Window::reportFatalFailure(std::string_view report)
+void Form1Window::endAfterFailure()
 {
     ended_ = true;
-    std::fprintf(stderr, "varnel: %.*s\n", static_cast<int>(report.size()), report.data());
-    QMessageBox box(QMessageBox::Critical, qt(applicationTitle), qt(report), QMessageBox::Ok, this);
-    box.exec();
     // Hidden rather than closed: closing the last window would end the
     // program with a success status.
     hide();

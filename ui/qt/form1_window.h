@@ -5,6 +5,7 @@
 #include "rules/board_state.h"
 #include "rules/square_access_error.h"
 #include "ui/front_end.h"
+#include "ui/mid_end.h"
 #include "ui/qt/notice_widget.h"
 #include "ui/qt/square_widget.h"
 
@@ -41,10 +42,9 @@ public:
     Form1Window();
 
     BoardState& board() override { return squares_; }
-    bool showMessage(std::string_view text) override;
     void endProgram() override;
+    void endAfterFailure() override;
     bool hasEnded() const override { return ended_; }
-    void reportFatalFailure(std::string_view report) override;
     void announce(std::string_view words) override;
     void describeLine(int moveButton, std::string_view words) override;
 
@@ -53,10 +53,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void clickControl(std::string_view name);
+    void showMessage(const Box& box);
+
     QtSquares squares_;
     NoticeWidget* notice_;                       // above the controls, which it leaves alone
     std::array<QPushButton*, 16> moveButtons_{}; // Command1 to Command16
     bool ended_ = false;
+    MidEnd core_{*this};
 };
 
 } // namespace varnel

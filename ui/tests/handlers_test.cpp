@@ -6,12 +6,13 @@
 #include "rules/tests/probe_board.h"
 #include "rules/win_check.h"
 #include "tools/solver.h"
-#include "ui/click.h"
+#include "ui/mid_end.h"
 #include "ui/spoken_words.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace varnel {
@@ -35,46 +36,34 @@ public:
     {}
 
     BoardState& board() override { return board_; }
-    bool showMessage(std::string_view text) override
-    {
-        record("message: " + std::string(text));
-        if (waits_)
-            whileBoxOpen();
-        return waits_;
-    }
     void endProgram() override
     {
         record("end");
         ended_ = true;
     }
-    bool hasEnded() const override { return ended_; }
-    void reportFatalFailure(std::string_view report) override
+    void endAfterFailure() override
     {
-        record("fatal: " + std::string(report));
+        record("end after failure");
         ended_ = true;
     }
+    bool hasEnded() const override { return ended_; }
     void announce(std::string_view words) override { record("say: " + std::string(words)); }
     void describeLine(int moveButton, std::string_view words) override
     {
         record("line " + std::to_string(moveButton) + ": " + std::string(words));
     }
 
-    // Like the page's, the boxes do not wait: the player dismisses them later.
-    void boxesDoNotWait() { waits_ = false; }
-    void whileBoxOpen()
+    void showMessage(const Box& box)
     {
-        ended_ = ended_ || closeWhileBoxOpen_;
-        if (pressWhileBoxOpen_)
-            runClick(*this, pressWhileBoxOpen_);
-        if (!clickWhileBoxOpen_.empty())
-            clickControl(*this, clickWhileBoxOpen_);
+        record((box.reportsFailure ? "fatal: " : "message: ") + std::string(box.text));
+        if (underBox)
+            underBox();
     }
+    // The window system closes the window.
+    void close() { ended_ = true; }
 
-    // The window system closes the window while the next box is open.
-    void closeWhileBoxOpen() { closeWhileBoxOpen_ = true; }
-    // A screen reader or automation presses a button while a box is open.
-    void pressWhileBoxOpen(ClickHandler click) { pressWhileBoxOpen_ = click; }
-    void clickWhileBoxOpen(std::string control) { clickWhileBoxOpen_ = std::move(control); }
+    MidEnd core{*this};
+    std::function<void()> underBox; // what happens while a box is open
 
     const ProbeBoard& probe() const { return board_; }
     const std::vector<Event>& events() const { return events_; }
@@ -85,34 +74,17 @@ private:
     ProbeBoard board_;
     std::vector<Event> events_;
     bool ended_ = false;
-    bool waits_ = true;
-    bool closeWhileBoxOpen_ = false;
-    ClickHandler pressWhileBoxOpen_ = nullptr;
-    std::string clickWhileBoxOpen_;
 };
 
-// A click handed over as a front end does, each box that does not wait
-// dismissed by the player once it is open.
-void play(FakeFrontEnd& ui, ClickHandler handler)
+// A click handed over as a front end does, each box dismissed by the player.
+void play(FakeFrontEnd& ui, std::string_view control)
 {
-    for (ClickRun run = runClick(ui, handler); run == ClickRun::BoxOpen; run = messageDismissed(ui))
-        ui.whileBoxOpen();
+    for (auto box = ui.core.click(control); box; box = ui.core.dismissed())
+        ui.showMessage(*box);
 }
 
-void playControl(FakeFrontEnd& ui, std::string_view control)
-{
-    for (clickControl(ui, control); ui.clickInProgress.boxOpen; dismissMessage(ui))
-        ui.whileBoxOpen();
-}
-
-// Each case runs on a front end whose boxes wait and on one whose do not.
-FakeFrontEnd frontEnd(bool waits, MemoryBoard start = {}, std::optional<std::size_t> failAt = std::nullopt)
-{
-    FakeFrontEnd ui(start, failAt);
-    if (!waits)
-        ui.boxesDoNotWait();
-    return ui;
-}
+// The core reads every square before a click, to tell what it changed.
+constexpr std::size_t copied = squareCount;
 
 MemoryBoard afterMoves(const std::vector<int>& buttons)
 {
@@ -140,7 +112,7 @@ TEST(Handlers, EachMoveButtonRunsItsOwnMoveThenTheWinCheck)
     for (int n = 1; n <= 16; ++n) {
         const std::string button = "Command" + std::to_string(n);
         FakeFrontEnd ui;
-        runClick(ui, clickHandlerOf(button));
+        EXPECT_TRUE(clickHandlerOf(button)(ui).box.empty()) << button;
         const MemoryBoard expected = afterMoves({n});
         EXPECT_EQ(ui.probe().board(), expected) << button;
         EXPECT_TRUE(ui.events().empty()) << button;
@@ -152,23 +124,21 @@ TEST(Handlers, EachMoveButtonRunsItsOwnMoveThenTheWinCheck)
 TEST(Handlers, ShowTheBlockedMessageThenStillRunTheWinCheck)
 {
     const MemoryBoard blocked = afterMoves({1, 12});
-    for (const bool waits : {true, false}) {
-        FakeFrontEnd ui = frontEnd(waits, blocked);
-        // A box that does not wait holds the rest of the handler back.
-        EXPECT_EQ(runClick(ui, Command1_Click), waits ? ClickRun::Done : ClickRun::BoxOpen);
-        EXPECT_EQ(ui.probe().accesses().size(), waits ? 1 + winCheckOf(blocked).size() : 1u);
-        EXPECT_EQ(messageDismissed(ui), waits ? ClickRun::Dropped : ClickRun::Done);
-        EXPECT_EQ(ui.events(), (std::vector<Event>{{"message: You cannot move the column if the head is red.", 1}}));
-        EXPECT_EQ(ui.probe().board(), blocked);
-        EXPECT_EQ(tail(ui.probe().accesses(), 1), winCheckOf(blocked));
-    }
+    FakeFrontEnd ui(blocked);
+    const Step box = Command1_Click(ui);
+    EXPECT_EQ(box.box, "You cannot move the column if the head is red.");
+    EXPECT_EQ(ui.probe().accesses().size(), 1u) << "the win check came before the box";
+    EXPECT_TRUE(box.then(ui).box.empty());
+    EXPECT_TRUE(ui.events().empty());
+    EXPECT_EQ(ui.probe().board(), blocked);
+    EXPECT_EQ(tail(ui.probe().accesses(), 1), winCheckOf(blocked));
 }
 
 TEST(Handlers, RunTheWinCheckQuietlyAfterAMoveThatChangesNothing)
 {
     const MemoryBoard full = afterMoves({1});
     FakeFrontEnd ui(full);
-    runClick(ui, Command1_Click);
+    EXPECT_TRUE(Command1_Click(ui).box.empty());
     EXPECT_TRUE(ui.events().empty());
     EXPECT_EQ(tail(ui.probe().accesses(), 2), winCheckOf(full));
 }
@@ -178,22 +148,20 @@ TEST(Handlers, EndTheProgramAfterTheSuccessMessageOfTheWinningMove)
     const auto game = findWinningGame(MemoryBoard{});
     ASSERT_TRUE(game);
     const std::vector<int> allButLast(game->begin(), game->end() - 1);
-    for (const bool waits : {true, false}) {
-        FakeFrontEnd ui = frontEnd(waits, afterMoves(allButLast));
-        play(ui, clickHandlerOf(moveOfButton(game->back()).button));
+    FakeFrontEnd ui(afterMoves(allButLast));
+    play(ui, moveOfButton(game->back()).button);
 
-        // Pull-in: 11 accesses; a won board: 16 reads.
-        ASSERT_EQ(ui.events(),
-                  (std::vector<Event>{{"message: Amazingly, you have succeeded. Bravo!!", 27}, {"end", 27}}));
-        EXPECT_TRUE(isWon(ui.probe().board())) << "the board is not reset";
-    }
+    // Pull-in: 11 accesses; a won board: 16 reads.
+    ASSERT_EQ(ui.events(), (std::vector<Event>{{"message: Amazingly, you have succeeded. Bravo!!", copied + 27},
+                                               {"end", copied + 27}}));
+    EXPECT_TRUE(isWon(ui.probe().board())) << "the board is not reset";
 }
 
 TEST(Handlers, ResetWritesTheStartPositionAndNothingElse)
 {
     for (const MemoryBoard& start : {MemoryBoard{}, afterMoves({1, 5, 12, 13})}) {
         FakeFrontEnd ui(start);
-        runClick(ui, RESET_Click);
+        EXPECT_TRUE(RESET_Click(ui).box.empty());
         EXPECT_TRUE(ui.events().empty());
         EXPECT_EQ(ui.probe().board(), MemoryBoard{});
         EXPECT_EQ(ui.probe().accesses().size(), 32u);
@@ -205,7 +173,7 @@ TEST(Handlers, ResetWritesTheStartPositionAndNothingElse)
 TEST(Handlers, EndStopsAtOnceWithoutTouchingTheBoard)
 {
     FakeFrontEnd ui(afterMoves({2, 7}));
-    runClick(ui, END_Click);
+    EXPECT_TRUE(END_Click(ui).box.empty());
     EXPECT_EQ(ui.events(), (std::vector<Event>{{"end", 0}}));
     EXPECT_TRUE(ui.probe().accesses().empty());
 }
@@ -215,35 +183,33 @@ TEST(Handlers, AFailedSquareStopsTheHandlerAndIsReportedOnce)
     struct Case {
         const char* name;
         MemoryBoard start;
-        ClickHandler click;
-        std::size_t messageAfter; // accesses before the blocked message, if it is shown
+        std::string_view button;
+        std::size_t messageAfter; // handler's accesses before the blocked message, if it is shown
     };
     constexpr std::size_t never = SIZE_MAX;
     const Case cases[] = {
-        {"push-out", MemoryBoard{}, Command1_Click, never},
-        {"blocked", afterMoves({1, 12}), Command1_Click, 1},
-        {"reset", afterMoves({3}), RESET_Click, never},
+        {"push-out", MemoryBoard{}, "Command1", never},
+        {"blocked", afterMoves({1, 12}), "Command1", 1},
+        {"reset", afterMoves({3}), "RESET", never},
     };
     for (const Case& c : cases) {
         FakeFrontEnd clean(c.start);
-        runClick(clean, c.click);
-        const std::size_t accesses = clean.probe().accesses().size();
+        play(clean, c.button);
+        const std::size_t accesses = clean.probe().accesses().size() - 2 * copied; // the handler's own
         for (std::size_t n = 1; n <= accesses; ++n) {
-            for (const bool waits : {true, false}) {
-                SCOPED_TRACE(std::string(c.name) + ", failing access " + std::to_string(n) +
-                             (waits ? "" : ", box not waiting"));
-                FakeFrontEnd ui = frontEnd(waits, c.start, n);
-                play(ui, c.click);
-                ASSERT_FALSE(ui.events().empty());
-                const Event& last = ui.events().back();
-                EXPECT_EQ(last.afterAccesses, n - 1);
-                EXPECT_TRUE(last.what.starts_with("fatal: Varnel has to stop.")) << last.what;
-                EXPECT_NE(last.what.find(ProbeBoard::failureText), std::string::npos) << last.what;
-                EXPECT_NE(last.what.find(std::to_string(ProbeBoard::failureCode)), std::string::npos) << last.what;
-                EXPECT_EQ(ui.probe().attempts(), n) << "an access was tried after the failure";
-                // Only a blocked message shown before the failing access may precede the report.
-                EXPECT_EQ(ui.events().size(), n - 1 >= c.messageAfter ? 2u : 1u);
-            }
+            SCOPED_TRACE(std::string(c.name) + ", failing access " + std::to_string(n));
+            FakeFrontEnd ui(c.start, copied + n);
+            play(ui, c.button);
+            ASSERT_GE(ui.events().size(), 2u);
+            const Event& report = ui.events().end()[-2];
+            EXPECT_EQ(report.afterAccesses, copied + n - 1);
+            EXPECT_TRUE(report.what.starts_with("fatal: Varnel has to stop.")) << report.what;
+            EXPECT_NE(report.what.find(ProbeBoard::failureText), std::string::npos) << report.what;
+            EXPECT_NE(report.what.find(std::to_string(ProbeBoard::failureCode)), std::string::npos) << report.what;
+            EXPECT_EQ(ui.events().back(), (Event{"end after failure", copied + n - 1}));
+            EXPECT_EQ(ui.probe().attempts(), copied + n) << "an access was tried after the failure";
+            // Only a blocked message shown before the failing access may precede the report.
+            EXPECT_EQ(ui.events().size(), n - 1 >= c.messageAfter ? 3u : 2u);
         }
     }
 }
@@ -255,57 +221,59 @@ TEST(Handlers, StopAfterABoxDuringWhichTheWindowWasClosed)
     struct Case {
         const char* name;
         MemoryBoard start;
-        ClickHandler click;
+        std::string_view button;
         std::vector<Event> events;
     };
     const Case cases[] = {
         // No win check on squares that are gone, and no report of them.
         {"blocked",
          afterMoves({1, 12}),
-         Command1_Click,
-         {{"message: You cannot move the column if the head is red.", 1}}},
+         "Command1",
+         {{"message: You cannot move the column if the head is red.", copied + 1}}},
         // Already ended: the handler does not end it a second time.
         {"winning",
          afterMoves({game->begin(), game->end() - 1}),
-         clickHandlerOf(moveOfButton(game->back()).button),
-         {{"message: Amazingly, you have succeeded. Bravo!!", 27}}},
+         moveOfButton(game->back()).button,
+         {{"message: Amazingly, you have succeeded. Bravo!!", copied + 27}}},
     };
     for (const Case& c : cases) {
-        for (const bool waits : {true, false}) {
-            SCOPED_TRACE(std::string(c.name) + (waits ? "" : ", box not waiting"));
-            FakeFrontEnd ui = frontEnd(waits, c.start);
-            ui.closeWhileBoxOpen();
-            play(ui, c.click);
-            EXPECT_EQ(ui.events(), c.events);
-            EXPECT_EQ(ui.probe().attempts(), c.events.back().afterAccesses) << "a square was touched after the end";
+        SCOPED_TRACE(c.name);
+        FakeFrontEnd ui(c.start);
+        ui.underBox = [&] { ui.close(); };
+        play(ui, c.button);
+        EXPECT_EQ(ui.events(), c.events);
+        EXPECT_EQ(ui.probe().attempts(), c.events.back().afterAccesses) << "a square was touched after the end";
 
-            // Nor does a click that reaches a handler afterwards.
-            runClick(ui, RESET_Click);
-            runClick(ui, END_Click);
-            EXPECT_EQ(ui.events(), c.events);
-            EXPECT_EQ(ui.probe().attempts(), c.events.back().afterAccesses);
-        }
+        // Nor does a click that reaches the window afterwards.
+        play(ui, "RESET");
+        play(ui, "END");
+        EXPECT_EQ(ui.events(), c.events);
+        EXPECT_EQ(ui.probe().attempts(), c.events.back().afterAccesses);
     }
 }
 
 TEST(Handlers, RunOneAtATimeEvenWhenAButtonIsPressedUnderABox)
 {
     const MemoryBoard blocked = afterMoves({1, 12});
-    for (const ClickHandler press : {Command5_Click, RESET_Click, END_Click}) {
-        for (const bool waits : {true, false}) {
-            FakeFrontEnd ui = frontEnd(waits, blocked);
-            ui.pressWhileBoxOpen(press);
-            play(ui, Command1_Click);
-            EXPECT_EQ(ui.events(),
-                      (std::vector<Event>{{"message: You cannot move the column if the head is red.", 1}}));
-            EXPECT_EQ(tail(ui.probe().accesses(), 1), winCheckOf(blocked)) << "the press under the box ran";
+    for (const std::string_view press : {"Command5", "RESET", "END"}) {
+        FakeFrontEnd ui(blocked);
+        ui.underBox = [&] { EXPECT_FALSE(ui.core.click(press)) << "a second box"; };
+        play(ui, "Command1");
+        EXPECT_EQ(ui.probe().board(), blocked) << "the press of " << press << " under the box ran";
+        EXPECT_FALSE(ui.hasEnded()) << press;
 
-            // Once the handler has returned, the next click is handled.
-            ui.pressWhileBoxOpen(nullptr);
-            runClick(ui, Command5_Click);
-            EXPECT_EQ(ui.probe().board(), afterMoves({1, 12, 5}));
-        }
+        // Once the handler has returned, the next click is handled.
+        ui.underBox = nullptr;
+        play(ui, "Command5");
+        EXPECT_EQ(ui.probe().board(), afterMoves({1, 12, 5}));
     }
+
+    // Each window's game is its own: a box in one holds back no click of another.
+    FakeFrontEnd first(blocked);
+    FakeFrontEnd second;
+    first.underBox = [&] { play(second, "Command5"); };
+    play(first, "Command1");
+    EXPECT_EQ(second.probe().board(), afterMoves({5}));
 }
 
 std::vector<std::string> whatsOf(const FakeFrontEnd& ui)
@@ -321,7 +289,7 @@ TEST(Handlers, TellAScreenReaderWhatEachClickChangedAndNothingElse)
     // A push-out: the four lines through the two changed squares get new
     // words, then the change is said.
     FakeFrontEnd ui;
-    clickControl(ui, "Command1");
+    play(ui, "Command1");
     const MemoryBoard after = afterMoves({1});
     std::vector<std::string> told;
     for (int line : {1, 8, 12, 13})
@@ -331,21 +299,19 @@ TEST(Handlers, TellAScreenReaderWhatEachClickChangedAndNothingElse)
 
     // After a blocked move's box, that nothing moved; a click under the box,
     // on a square or after the end tells nothing.
-    for (const bool waits : {true, false}) {
-        FakeFrontEnd blocked = frontEnd(waits, afterMoves({1, 12}));
-        blocked.clickWhileBoxOpen("RESET");
-        playControl(blocked, "Command1");
-        playControl(blocked, "Label6");
-        playControl(blocked, "END");
-        playControl(blocked, "RESET");
-        EXPECT_EQ(whatsOf(blocked), (std::vector<std::string>{"message: You cannot move the column if the head is red.",
-                                                              "say: Nothing moved.", "end"}));
-    }
+    FakeFrontEnd blocked(afterMoves({1, 12}));
+    blocked.underBox = [&] { (void)blocked.core.click("RESET"); };
+    play(blocked, "Command1");
+    play(blocked, "Label6");
+    play(blocked, "END");
+    play(blocked, "RESET");
+    EXPECT_EQ(whatsOf(blocked), (std::vector<std::string>{"message: You cannot move the column if the head is red.",
+                                                          "say: Nothing moved.", "end"}));
 
     // A square that cannot be read before the click: the move is still
     // played, but nothing is told of it.
     FakeFrontEnd unread(MemoryBoard{}, 1);
-    clickControl(unread, "Command1");
+    play(unread, "Command1");
     EXPECT_EQ(unread.probe().board(), afterMoves({1}));
     EXPECT_TRUE(unread.events().empty());
 }

@@ -4,7 +4,6 @@
 
 #include "rules/moves.h"
 #include "rules/square_access_error.h"
-#include "ui/click.h"
 #include "ui/form1.h"
 #include "ui/handlers.h"
 #include "ui/spoken_words.h"
@@ -33,17 +32,17 @@ EM_JS(void, describe, (const char* name, const char* words),
 
 EM_JS(void, say, (const char* words), { VarnelPage.announce(UTF8ToString(words)); });
 
-// The box stays open; once the player has dismissed it, the click goes on,
-// or after a fatal failure the program ends.
-EM_JS(void, showBox, (const char* title, const char* text, int fatal),
-      { VarnelPage.showBox(UTF8ToString(title), UTF8ToString(text), fatal ? VarnelPage.end : _varnel_dismissed); });
+// Opens the box, which the player dismisses later; false when it cannot be
+// opened.
+EM_JS(int, openBox, (const char* title, int titleSize, const char* text, int textSize),
+      { return VarnelPage.showBox(UTF8ToString(title, titleSize), UTF8ToString(text, textSize)); });
 
 EM_JS(void, pageReady, (), { VarnelPage.ready(); });
 
 EM_JS(void, endPage, (), { VarnelPage.end(); });
 
 // The browser's console takes the place of the standard error stream.
-EM_JS(void, logFailure, (const char* report), { console.error('varnel: ' + UTF8ToString(report)); });
+EM_JS(void, logFailure, (const char* report, int size), { console.error('varnel: ' + UTF8ToString(report, size)); });
 
 constexpr char missingElement[] = "the square's element is no longer on the page";
 
@@ -68,31 +67,30 @@ void PageSquares::setColour(Square s, ColourValue c)
 // The page comes with its squares painted in their start colours.
 Form1Page::Form1Page()
 {
-    describeAllLines(*this);
+    core_.opened();
     thePage = this;
     pageReady();
 }
 
-Form1Page::~Form1Page() { thePage = nullptr; }
-
-bool Form1Page::showMessage(std::string_view text)
+// A box that cannot be opened (its elements were taken off the page) counts
+// as dismissed at once: the click goes on, and the page does not freeze.
+void Form1Page::showBox(std::optional<Box> box)
 {
-    showBox(std::string(applicationTitle).c_str(), std::string(text).c_str(), false);
-    return false;
+    while (box) {
+        const auto [text, failure] = *box;
+        if (failure)
+            logFailure(text.data(), static_cast<int>(text.size()));
+        if (openBox(applicationTitle.data(), static_cast<int>(applicationTitle.size()), text.data(),
+                    static_cast<int>(text.size())))
+            return;
+        box = core_.dismissed();
+    }
 }
 
 void Form1Page::endProgram()
 {
     ended_ = true;
     endPage();
-}
-
-void Form1Page::reportFatalFailure(std::string_view report)
-{
-    ended_ = true;
-    const std::string text(report);
-    logFailure(text.c_str());
-    showBox(std::string(applicationTitle).c_str(), text.c_str(), true);
 }
 
 void Form1Page::announce(std::string_view words) { say(std::string(words).c_str()); }
@@ -110,13 +108,13 @@ void Form1Page::describeLine(int moveButton, std::string_view words)
 extern "C" EMSCRIPTEN_KEEPALIVE void varnel_click(int button)
 {
     const auto& buttons = varnel::buttonHandlers;
-    if (varnel::web::thePage && button >= 0 && static_cast<std::size_t>(button) < buttons.size())
-        varnel::clickControl(*varnel::web::thePage, buttons[static_cast<std::size_t>(button)].button);
+    if (varnel::web::thePage && static_cast<std::size_t>(button) < buttons.size())
+        varnel::web::thePage->click(buttons[static_cast<std::size_t>(button)].button);
 }
 
 // Where the page reports that the player has dismissed the program's box.
 extern "C" EMSCRIPTEN_KEEPALIVE void varnel_dismissed()
 {
     if (varnel::web::thePage)
-        varnel::dismissMessage(*varnel::web::thePage);
+        varnel::web::thePage->dismissed();
 }

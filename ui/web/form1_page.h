@@ -4,6 +4,7 @@
 
 #include "rules/memory_board.h"
 #include "ui/front_end.h"
+#include "ui/mid_end.h"
 
 namespace varnel::web {
 
@@ -26,23 +27,25 @@ public:
     // Gives the buttons their lines, then lets the page play clicks. There
     // is one page, so one Form1Page.
     Form1Page();
-    ~Form1Page() override;
-    Form1Page(const Form1Page&) = delete;
-    Form1Page& operator=(const Form1Page&) = delete;
+
+    // The page's two events: a click on a button, and the player's
+    // dismissal of the box.
+    void click(std::string_view button) { showBox(core_.click(button)); }
+    void dismissed() { showBox(core_.dismissed()); }
 
     BoardState& board() override { return squares_; }
-    // Opens the box and returns: the page cannot wait for the player. The
-    // click goes on once the player has dismissed it.
-    bool showMessage(std::string_view text) override;
     void endProgram() override;
+    void endAfterFailure() override { endProgram(); }
     bool hasEnded() const override { return ended_; }
-    void reportFatalFailure(std::string_view report) override;
     void announce(std::string_view words) override;
     void describeLine(int moveButton, std::string_view words) override;
 
 private:
+    void showBox(std::optional<Box> box);
+
     PageSquares squares_;
     bool ended_ = false;
+    MidEnd core_{*this};
 };
 
 } // namespace varnel::web

@@ -136,23 +136,21 @@ const VarnelPage = (() => {
     // Space, Escape or OK close it.
     const shield = document.getElementById('shield');
     const ok = box.querySelector('button');
-    let closed = null;
     let returnFocus = null;
-    function openBox(title, text, then) {
+    function openBox(title, text) {
         document.getElementById('box-title').textContent = title;
         document.getElementById('box-text').textContent = text;
-        [closed, returnFocus] = [then, document.activeElement];
+        returnFocus = document.activeElement;
         shield.hidden = box.hidden = false;
         fit();
         ok.focus();
     }
+    // The program goes on with the click that opened the box.
     function close() {
         shield.hidden = box.hidden = true;
         if (returnFocus && document.contains(returnFocus))
             returnFocus.focus();
-        const then = closed;
-        closed = null;
-        then();
+        _varnel_dismissed();
     }
     ok.addEventListener('click', close);
     for (const element of [shield, box]) {
@@ -229,15 +227,17 @@ const VarnelPage = (() => {
             waiting = null;
         },
 
-        // `closed` runs once the player has dismissed the box. Whatever goes
-        // wrong here, the click waiting on the box goes on: the page never
-        // freezes with a click half run.
-        showBox(title, text, closed) {
+        // 1 once the box is open, 0 when it cannot be opened (its elements
+        // are gone from the page): the program then goes on at once, so the
+        // page never freezes with a click half run.
+        showBox(title, text) {
             try {
-                openBox(title, text, closed);
+                openBox(title, text);
+                return 1;
             } catch (error) {
                 console.error(error);
-                closed();
+                shield.hidden = box.hidden = true;
+                return 0;
             }
         },
 

@@ -3,7 +3,6 @@
 #include "form1_window.h"
 
 #include "rules/square_access_error.h"
-#include "ui/click.h"
 #include "ui/spoken_words.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/notification.h"
@@ -101,7 +100,7 @@ Form1Window::Form1Window(HINSTANCE instance)
     const SIZE size = windowSizeFor({client.width, client.height}, windowStyle, dpi);
     SetWindowPos(window_.get(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-    describeAllLines(*this);
+    core_.opened();
     lastFocus_ = control("Command1");
     ShowWindow(window_.get(), SW_SHOWDEFAULT);
     UpdateWindow(window_.get());
@@ -199,21 +198,23 @@ bool Form1Window::handleKeyboard(const MSG& message)
     return true;
 }
 
-bool Form1Window::showMessage(std::string_view text)
+void Form1Window::showMessage(const Box& box)
 {
-    MessageBoxW(window_.get(), widen(text).c_str(), widen(applicationTitle).c_str(), MB_OK);
-    return true;
+    // The window may be closed under a report: the program still ends with
+    // a failure status.
+    if (box.reportsFailure)
+        exitStatus_ = 1;
+    const UINT icon = box.reportsFailure ? MB_ICONERROR : 0;
+    MessageBoxW(window_.get(), widen(box.text).c_str(), widen(applicationTitle).c_str(), MB_OK | icon);
 }
 
 // Destroyed through its own window procedure, whose WM_DESTROY ends the loop.
 void Form1Window::endProgram() { DestroyWindow(window_.get()); }
 
-void Form1Window::reportFatalFailure(std::string_view report)
+void Form1Window::endAfterFailure()
 {
-    ended_ = true;
     exitStatus_ = 1;
-    MessageBoxW(window_.get(), widen(report).c_str(), widen(applicationTitle).c_str(), MB_OK | MB_ICONERROR);
-    DestroyWindow(window_.get());
+    endProgram();
 }
 
 LRESULT CALLBACK Form1Window::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -234,7 +235,8 @@ LRESULT Form1Window::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_COMMAND: {
         const auto index = static_cast<std::size_t>(LOWORD(wParam)) - firstControlId;
         if (HIWORD(wParam) == BN_CLICKED && index < form1Controls.size())
-            clickControl(*this, form1Controls[index].name);
+            for (auto box = core_.click(form1Controls[index].name); box; box = core_.dismissed())
+                showMessage(*box);
         return 0;
     }
     case WM_ACTIVATE:

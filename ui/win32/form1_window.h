@@ -4,6 +4,7 @@
 
 #include "ui/form1.h"
 #include "ui/front_end.h"
+#include "ui/mid_end.h"
 #include "ui/win32/handles.h"
 #include "ui/win32/square_control.h"
 
@@ -32,10 +33,9 @@ public:
     bool handleKeyboard(const MSG& message);
 
     BoardState& board() override { return squares_; }
-    bool showMessage(std::string_view text) override;
     void endProgram() override;
+    void endAfterFailure() override;
     bool hasEnded() const override { return ended_; }
-    void reportFatalFailure(std::string_view report) override;
     void announce(std::string_view words) override;
     void describeLine(int moveButton, std::string_view words) override;
 
@@ -44,6 +44,7 @@ private:
     static SpokenControl speak(HWND control);
     static LRESULT CALLBACK spokenButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void showMessage(const Box& box);
     void placeControls(int dpi);
 
     // Declared in the order they are needed, so destroyed the other way: the
@@ -58,6 +59,7 @@ private:
     HWND lastFocus_ = nullptr;
     bool ended_ = false;
     int exitStatus_ = 0;
+    MidEnd core_{*this};
 };
 
 } // namespace varnel::win32
