@@ -17,3 +17,13 @@ function(varnel_warnings target)
         endif()
     endif()
 endfunction()
+
+# The program's own code neither throws nor catches: a square that cannot be
+# read or set is a value it passes up. Built without exceptions, it cannot
+# start to, and the page's program carries no exception support at all. The
+# tools and tests keep what they use.
+function(varnel_without_exceptions target)
+    if(NOT MSVC)
+        target_compile_options(${target} PRIVATE -fno-exceptions)
+    endif()
+endfunction()

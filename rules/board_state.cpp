@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "board_state.h"
 
-#include <stdexcept>
+#include "callers_mistake.h"
+
 #include <string>
+#include <utility>
 
 namespace varnel {
 
@@ -13,10 +15,38 @@ Square checkedSquareAt(GridPos p)
 {
     if (const auto s = squareAt(p))
         return *s;
-    throw std::out_of_range("no square at grid row " + std::to_string(p.row) + ", column " + std::to_string(p.column));
+    stopAtCallersMistake("no square at grid row " + std::to_string(p.row) + ", column " + std::to_string(p.column));
 }
 
 } // namespace
+
+ColourValue BoardState::colour(Square s) const
+{
+    ColourValue c = Grey;
+    if (failure_)
+        return Grey;
+    if (auto error = read(s, c)) {
+        failure_ = SquareFailure{SquareAccess::Read, s, std::move(*error)};
+        return Grey;
+    }
+    return c;
+}
+
+void BoardState::setColour(Square s, ColourValue c)
+{
+    if (failure_)
+        return;
+    if (auto error = write(s, c))
+        failure_ = SquareFailure{SquareAccess::Write, s, std::move(*error)};
+}
+
+std::optional<ColourValue> BoardState::look(Square s) const
+{
+    ColourValue c = Grey;
+    if (read(s, c))
+        return std::nullopt;
+    return c;
+}
 
 ColourValue BoardState::colourAt(GridPos p) const { return colour(checkedSquareAt(p)); }
 

@@ -8,18 +8,27 @@
 
 namespace varnel {
 
-// A board held in memory, in the start position when made.
+// A board held in memory, in the start position when made. Its every access
+// succeeds.
 class MemoryBoard final : public BoardState {
 public:
     MemoryBoard();
-
-    ColourValue colour(Square s) const override { return colours_[indexOf(s)]; }
-    void setColour(Square s, ColourValue c) override { colours_[indexOf(s)] = c; }
 
     const std::array<ColourValue, squareCount>& colours() const { return colours_; }
     bool operator==(const MemoryBoard& other) const { return colours_ == other.colours_; }
 
 private:
+    std::optional<ToolkitError> read(Square s, ColourValue& c) const override
+    {
+        c = colours_[indexOf(s)];
+        return std::nullopt;
+    }
+    std::optional<ToolkitError> write(Square s, ColourValue c) override
+    {
+        colours_[indexOf(s)] = c;
+        return std::nullopt;
+    }
+
     std::array<ColourValue, squareCount> colours_{};
 };
 

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
 
+#include "rules/callers_mistake.h"
 #include "rules/moves.h"
 
 #include <algorithm>
-#include <stdexcept>
 #include <string>
 
 namespace varnel {
@@ -95,7 +95,7 @@ const ControlSpec& controlNamed(std::string_view name)
     const auto found =
         std::find_if(form1Controls.begin(), form1Controls.end(), [&](const ControlSpec& c) { return c.name == name; });
     if (found == form1Controls.end())
-        throw std::out_of_range("Form1 has no control named " + std::string(name));
+        stopAtCallersMistake("Form1 has no control named " + std::string(name));
     return *found;
 }
 

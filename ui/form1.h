@@ -52,7 +52,7 @@ std::size_t moveButtonIndex(int n);
 // Which move button (1 to 16) the control is, or 0 for any other control.
 int moveButtonOf(const ControlSpec& control);
 
-// Both throw std::out_of_range for a name that is no control of Form1.
+// For a name that is no control of Form1, both stop the program.
 const ControlSpec& controlNamed(std::string_view name);
 std::size_t controlIndex(std::string_view name); // its place in form1Controls
 

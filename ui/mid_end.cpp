@@ -2,29 +2,26 @@
 // SPDX-License-Identifier: MIT
 #include "mid_end.h"
 
-#include "rules/square_access_error.h"
 #include "ui/handlers.h"
 #include "ui/spoken_words.h"
-
-#include <exception>
-#include <utility>
 
 namespace varnel {
 
 namespace {
 
 // The squares' colours as they are now, or nothing when one cannot be read:
-// then nothing is told, and the next click's handler meets the failure.
+// then nothing is told of the click, which may still play (its handler meets
+// the failure only if it touches that square).
 std::optional<MemoryBoard> copyOf(const BoardState& board)
 {
-    try {
-        MemoryBoard copy;
-        for (const Square s : allSquares)
-            copy.setColour(s, board.colour(s));
-        return copy;
-    } catch (const SquareAccessError&) {
-        return std::nullopt;
+    MemoryBoard copy;
+    for (const Square s : allSquares) {
+        const std::optional<ColourValue> c = board.look(s);
+        if (!c)
+            return std::nullopt;
+        copy.setColour(s, *c);
     }
+    return copy;
 }
 
 } // namespace
@@ -66,26 +63,24 @@ std::optional<Box> MidEnd::dismissed()
     return run(afterBox_);
 }
 
-// The handlers catch nothing: a failure that escapes one (a square that
-// could not be read or set) stops it here, and is reported.
-std::optional<Box> MidEnd::run(ClickHandler step) noexcept
+std::optional<Box> MidEnd::run(ClickHandler step)
 {
-    try {
-        // The window may have been closed while a box was open: its squares
-        // are gone, and the game with them.
-        if (step && !ui_.hasEnded()) {
-            const Step next = step(ui_);
-            if (!next.box.empty()) {
-                afterBox_ = next.then;
-                boxOpen_ = true;
-                return Box{next.box};
-            }
+    // The window may have been closed while a box was open: its squares
+    // are gone, and the game with them.
+    if (step && !ui_.hasEnded()) {
+        const Step next = step(ui_);
+        // A square that could not be read or set stopped the handler's play
+        // there: the failure is its only outcome, and the report its box.
+        if (const std::optional<SquareFailure>& failure = ui_.board().failure()) {
+            failureReport_ = "Varnel has to stop.\n\n" + describe(*failure);
+            boxOpen_ = failed_ = true;
+            return Box{failureReport_, true};
         }
-    } catch (const std::exception& failure) {
-        failureReport_ = "Varnel has to stop.\n\n";
-        failureReport_ += failure.what();
-        boxOpen_ = failed_ = true;
-        return Box{failureReport_, true};
+        if (!next.box.empty()) {
+            afterBox_ = next.then;
+            boxOpen_ = true;
+            return Box{next.box};
+        }
     }
     finish();
     return std::nullopt;

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "rules/memory_board.h"
-#include "rules/square_access_error.h"
 
 #include <iomanip>
 #include <optional>
@@ -39,30 +38,27 @@ public:
         : board_(start), failAt_(failAt)
     {}
 
-    ColourValue colour(Square s) const override
-    {
-        check(SquareAccess::Read, s);
-        const ColourValue c = board_.colour(s);
-        accesses_.push_back(read(s, c));
-        return c;
-    }
-
-    void setColour(Square s, ColourValue c) override
-    {
-        check(SquareAccess::Write, s);
-        board_.setColour(s, c);
-        accesses_.push_back(write(s, c));
-    }
-
     const std::vector<Access>& accesses() const { return accesses_; }
     std::size_t attempts() const { return attempts_; }
     const MemoryBoard& board() const { return board_; }
 
 private:
-    void check(SquareAccess operation, Square s) const
+    std::optional<ToolkitError> read(Square s, ColourValue& c) const override
     {
         if (++attempts_ == failAt_)
-            throw SquareAccessError(operation, s, failureCode, failureText);
+            return ToolkitError{failureCode, failureText};
+        c = board_.colour(s);
+        accesses_.push_back(varnel::testing::read(s, c));
+        return std::nullopt;
+    }
+
+    std::optional<ToolkitError> write(Square s, ColourValue c) override
+    {
+        if (++attempts_ == failAt_)
+            return ToolkitError{failureCode, failureText};
+        board_.setColour(s, c);
+        accesses_.push_back(varnel::testing::write(s, c));
+        return std::nullopt;
     }
 
     MemoryBoard board_;

@@ -28,18 +28,27 @@ QRect pixelsOf(TwipRect r)
 
 QString qt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
+// Qt has no error code of its own for a widget that has gone.
+constexpr char widgetGone[] = "the square's widget no longer exists";
+
 } // namespace
 
-ColourValue QtSquares::colour(Square s) const { return widget(SquareAccess::Read, s)->colour(); }
+std::optional<ToolkitError> QtSquares::read(Square s, ColourValue& c) const
+{
+    const SquareWidget* w = widgets_[indexOf(s)];
+    if (!w)
+        return ToolkitError{0, widgetGone};
+    c = w->colour();
+    return std::nullopt;
+}
 
-void QtSquares::setColour(Square s, ColourValue c) { widget(SquareAccess::Write, s)->setColour(c); }
-
-SquareWidget* QtSquares::widget(SquareAccess access, Square s) const
+std::optional<ToolkitError> QtSquares::write(Square s, ColourValue c)
 {
     SquareWidget* w = widgets_[indexOf(s)];
     if (!w)
-        throw SquareAccessError(access, s, 0, "the square's widget no longer exists");
-    return w;
+        return ToolkitError{0, widgetGone};
+    w->setColour(c);
+    return std::nullopt;
 }
 
 Form1Window::Form1Window()

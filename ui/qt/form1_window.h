@@ -3,7 +3,6 @@
 #pragma once
 
 #include "rules/board_state.h"
-#include "rules/square_access_error.h"
 #include "ui/front_end.h"
 #include "ui/mid_end.h"
 #include "ui/qt/notice_widget.h"
@@ -24,11 +23,9 @@ class QtSquares final : public BoardState {
 public:
     void attach(Square s, SquareWidget* widget) { widgets_[indexOf(s)] = widget; }
 
-    ColourValue colour(Square s) const override;
-    void setColour(Square s, ColourValue c) override;
-
 private:
-    SquareWidget* widget(SquareAccess access, Square s) const;
+    std::optional<ToolkitError> read(Square s, ColourValue& c) const override;
+    std::optional<ToolkitError> write(Square s, ColourValue c) override;
 
     // Guarded: a square whose widget has gone fails to be read or set.
     std::array<QPointer<SquareWidget>, squareCount> widgets_;

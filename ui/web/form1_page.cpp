@@ -3,9 +3,7 @@
 #include "form1_page.h"
 
 #include "rules/moves.h"
-#include "rules/square_access_error.h"
 #include "ui/form1.h"
-#include "ui/handlers.h"
 #include "ui/spoken_words.h"
 #include "ui/web/web_colour.h"
 
@@ -50,18 +48,20 @@ Form1Page* thePage = nullptr;
 
 } // namespace
 
-ColourValue PageSquares::colour(Square s) const
+std::optional<ToolkitError> PageSquares::read(Square s, ColourValue& c) const
 {
     if (!hasSquare(squareName(s).c_str()))
-        throw SquareAccessError(SquareAccess::Read, s, 0, missingElement);
-    return colours_.colour(s);
+        return ToolkitError{0, missingElement};
+    c = colours_.colour(s);
+    return std::nullopt;
 }
 
-void PageSquares::setColour(Square s, ColourValue c)
+std::optional<ToolkitError> PageSquares::write(Square s, ColourValue c)
 {
     if (!paintSquare(squareName(s).c_str(), webColour(c).c_str(), spokenSquare(s, c).c_str()))
-        throw SquareAccessError(SquareAccess::Write, s, 0, missingElement);
+        return ToolkitError{0, missingElement};
     colours_.setColour(s, c);
+    return std::nullopt;
 }
 
 // The page comes with its squares painted in their start colours.
@@ -102,14 +102,16 @@ void Form1Page::describeLine(int moveButton, std::string_view words)
 
 } // namespace varnel::web
 
-// Where the page reports a click on a button, by its place among the
-// buttons (Command1 to Command16, RESET, END, as the page has them): a number
+// Where the page reports a click on a button, by its place among the page's
+// buttons, which make_page writes in the window's table order: a number
 // crosses to the program with no copying.
 extern "C" EMSCRIPTEN_KEEPALIVE void varnel_click(int button)
 {
-    const auto& buttons = varnel::buttonHandlers;
-    if (varnel::web::thePage && static_cast<std::size_t>(button) < buttons.size())
-        varnel::web::thePage->click(buttons[static_cast<std::size_t>(button)].button);
+    if (!varnel::web::thePage)
+        return;
+    for (const varnel::ControlSpec& c : varnel::form1Controls)
+        if (c.kind == varnel::ControlKind::PushButton && button-- == 0)
+            return varnel::web::thePage->click(c.name);
 }
 
 // Where the page reports that the player has dismissed the program's box.

@@ -12,11 +12,10 @@ namespace varnel::web {
 // (from the start colours that the page comes painted in): a square whose
 // element has left the page can be neither read nor set.
 class PageSquares final : public BoardState {
-public:
-    ColourValue colour(Square s) const override;
-    void setColour(Square s, ColourValue c) override;
-
 private:
+    std::optional<ToolkitError> read(Square s, ColourValue& c) const override;
+    std::optional<ToolkitError> write(Square s, ColourValue c) override;
+
     MemoryBoard colours_;
 };
 

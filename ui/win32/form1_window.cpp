@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "form1_window.h"
 
-#include "rules/square_access_error.h"
 #include "ui/spoken_words.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/notification.h"
@@ -11,8 +10,8 @@
 #include <oleacc.h>
 
 #include <algorithm>
-#include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace varnel::win32 {
 
@@ -22,10 +21,8 @@ constexpr wchar_t windowClassName[] = L"VarnelForm1";
 constexpr DWORD windowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr int firstControlId = 100;
 
-[[noreturn]] void failToBuild(const char* what)
-{
-    throw std::runtime_error(std::string(what) + ": " + errorText(GetLastError()));
-}
+// What the system would not do, with its last error.
+std::string systemSays(const char* what) { return std::string(what) + ": " + errorText(GetLastError()); }
 
 // The font a dialog gives its push buttons, at the window's density.
 HFONT dialogFont(int dpi)
@@ -56,14 +53,18 @@ Form1Window::Form1Window(HINSTANCE instance)
     cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     cls.hbrBackground = background_.get();
     cls.lpszClassName = windowClassName;
-    if (!class_.registerClass(cls))
-        failToBuild("Cannot register the window class");
+    if (!class_.registerClass(cls)) {
+        failToBuild(systemSays("Cannot register the window class"));
+        return;
+    }
 
     // The window procedure takes ownership of the window as it is made.
     const std::wstring caption = widen(form1.caption);
     if (!CreateWindowExW(0, windowClassName, caption.c_str(), windowStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                         CW_USEDEFAULT, nullptr, nullptr, instance, this))
-        failToBuild("Cannot create the window");
+                         CW_USEDEFAULT, nullptr, nullptr, instance, this)) {
+        failToBuild(systemSays("Cannot create the window"));
+        return;
+    }
 
     const int dpi = dpiOf(window_.get());
     font_.reset(dialogFont(dpi));
@@ -80,20 +81,28 @@ Form1Window::Form1Window(HINSTANCE instance)
         HWND control = CreateWindowExW(
             0, isButton ? L"BUTTON" : squareClassName, text.c_str(), style, p.left, p.top, p.width, p.height,
             window_.get(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstControlId + i)), instance, nullptr);
-        if (!control)
-            failToBuild("Cannot create a control of the window");
+        if (!control) {
+            failToBuild(systemSays("Cannot create a control of the window"));
+            return;
+        }
         controls_[i] = control;
         if (isButton) {
             SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
             const auto previous = reinterpret_cast<WNDPROC>(
                 SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(spokenButtonProc)));
-            if (!previous)
-                failToBuild("Cannot take the questions of assistive technology for a button");
+            if (!previous) {
+                failToBuild(systemSays("Cannot take the questions of assistive technology for a button"));
+                return;
+            }
             buttonProc = previous == spokenButtonProc ? buttonProc : previous;
         } else {
             squares_.attach(*c.square, control);
             squares_.setColour(*c.square, startColour(*c.square));
         }
+    }
+    if (const auto& failure = squares_.failure()) {
+        failToBuild(describe(*failure));
+        return;
     }
 
     const PixelRect client = toPixels({0, 0, form1.clientWidth, form1.clientHeight}, dpi);
@@ -109,6 +118,14 @@ Form1Window::Form1Window(HINSTANCE instance)
 
 Form1Window::~Form1Window() = default;
 
+// What was made of the window goes at once; its class and brush go with the
+// Form1Window.
+void Form1Window::failToBuild(std::string why)
+{
+    failure_ = std::move(why);
+    window_.reset();
+}
+
 HWND Form1Window::control(std::string_view name) const { return controls_[controlIndex(name)]; }
 
 SpokenControl Form1Window::speak(HWND control)
@@ -121,11 +138,9 @@ SpokenControl Form1Window::speak(HWND control)
     SpokenControl spoken{widen(spokenName(c)), {}, {}, 0};
     if (c.square) {
         spoken.role = ROLE_SYSTEM_STATICTEXT;
-        try {
-            spoken.value = widen(spokenContent(self->squares_.colour(*c.square)));
-        } catch (const SquareAccessError&) {
-            // Its colour cannot be read: it says nothing.
-        }
+        // A square whose colour cannot be read says nothing.
+        if (const std::optional<ColourValue> colour = self->squares_.look(*c.square))
+            spoken.value = widen(spokenContent(*colour));
     } else {
         spoken.role = ROLE_SYSTEM_PUSHBUTTON; // which not every system's standard object says
         if (const int n = moveButtonOf(c))
@@ -200,10 +215,6 @@ bool Form1Window::handleKeyboard(const MSG& message)
 
 void Form1Window::showMessage(const Box& box)
 {
-    // The window may be closed under a report: the program still ends with
-    // a failure status.
-    if (box.reportsFailure)
-        exitStatus_ = 1;
     const UINT icon = box.reportsFailure ? MB_ICONERROR : 0;
     MessageBoxW(window_.get(), widen(box.text).c_str(), widen(applicationTitle).c_str(), MB_OK | icon);
 }
@@ -211,6 +222,8 @@ void Form1Window::showMessage(const Box& box)
 // Destroyed through its own window procedure, whose WM_DESTROY ends the loop.
 void Form1Window::endProgram() { DestroyWindow(window_.get()); }
 
+// Also where the window was closed under the report, and the message loop
+// has its quit message already: the loop returns this status.
 void Form1Window::endAfterFailure()
 {
     exitStatus_ = 1;
@@ -261,7 +274,7 @@ LRESULT Form1Window::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         // However the window goes (END, the success box, its frame, or the
         // window system while a box is open), the program has ended.
         ended_ = true;
-        PostQuitMessage(exitStatus_);
+        PostQuitMessage(0);
         return 0;
     case WM_NCDESTROY:
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);

@@ -19,15 +19,21 @@ namespace varnel::win32 {
 // The window Form1 with its 50 controls, as a native Win32 front end.
 class Form1Window final : public FrontEnd {
 public:
-    // Builds and shows the window, the focus on Command1. Throws
-    // std::runtime_error when the system will not make a window.
+    // Builds and shows the window, the focus on Command1. When the system
+    // will not make it, the window is left unbuilt, and failure() says why.
     explicit Form1Window(HINSTANCE instance);
     ~Form1Window() override;
     Form1Window(const Form1Window&) = delete;
     Form1Window& operator=(const Form1Window&) = delete;
 
-    // Throws std::out_of_range for a name that is no control of the window.
+    // What the system would not do, and its error; empty once the window is built.
+    const std::string& failure() const { return failure_; }
+
+    // A name that is no control of the window stops the program.
     HWND control(std::string_view name) const;
+
+    // The program's exit status: 1 once it has ended after a failure.
+    int exitStatus() const { return exitStatus_; }
 
     // Tab, Shift+Tab and Enter for the buttons; true when it took the message.
     bool handleKeyboard(const MSG& message);
@@ -44,6 +50,7 @@ private:
     static SpokenControl speak(HWND control);
     static LRESULT CALLBACK spokenButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void failToBuild(std::string why);
     void showMessage(const Box& box);
     void placeControls(int dpi);
 
@@ -57,6 +64,7 @@ private:
     Win32Squares squares_;
     std::array<std::wstring, 16> lines_; // each move button's description: its line
     HWND lastFocus_ = nullptr;
+    std::string failure_;
     bool ended_ = false;
     int exitStatus_ = 0;
     MidEnd core_{*this};

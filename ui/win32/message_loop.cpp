@@ -14,7 +14,7 @@ int runMessageLoop(Form1Window& window)
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    return got == 0 ? static_cast<int>(message.wParam) : 1;
+    return got == 0 ? window.exitStatus() : 1;
 }
 
 } // namespace varnel::win32

@@ -9,21 +9,18 @@
 #include "text.h"
 #include "ui/form1.h"
 
-#include <stdexcept>
-
 namespace varnel::win32 {
 
 int runProgram(HINSTANCE instance)
 {
     loadDllsFromTheSystemOnly();
-    try {
-        const ComApartment apartment;
-        Form1Window window(instance);
-        return runMessageLoop(window);
-    } catch (const std::exception& failure) {
-        MessageBoxW(nullptr, widen(failure.what()).c_str(), widen(applicationTitle).c_str(), MB_OK | MB_ICONERROR);
+    const ComApartment apartment;
+    Form1Window window(instance);
+    if (!window.failure().empty()) {
+        MessageBoxW(nullptr, widen(window.failure()).c_str(), widen(applicationTitle).c_str(), MB_OK | MB_ICONERROR);
         return 1;
     }
+    return runMessageLoop(window);
 }
 
 } // namespace varnel::win32

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "square_control.h"
 
-#include "rules/square_access_error.h"
 #include "ui/win32/text.h"
 
 namespace varnel::win32 {
@@ -13,10 +12,10 @@ constexpr int colourSlot = 0; // offset of the colour in the window's extra byte
 
 Speaker squareSpeaker = nullptr;
 
-[[noreturn]] void fail(SquareAccess access, Square s)
+ToolkitError lastError()
 {
     const DWORD code = GetLastError();
-    throw SquareAccessError(access, s, code, errorText(code));
+    return {code, errorText(code)};
 }
 
 LRESULT CALLBACK squareProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -63,29 +62,31 @@ void registerSquareClass(HINSTANCE instance, Speaker speaker)
     RegisterClassExW(&cls);
 }
 
-ColourValue Win32Squares::colour(Square s) const
+std::optional<ToolkitError> Win32Squares::read(Square s, ColourValue& c) const
 {
     // A stored colour may be 0, so only the last error tells a failure.
     SetLastError(ERROR_SUCCESS);
     const LONG stored = GetWindowLongW(windows_[indexOf(s)], colourSlot);
     if (stored == 0 && GetLastError() != ERROR_SUCCESS)
-        fail(SquareAccess::Read, s);
-    return static_cast<ColourValue>(stored);
+        return lastError();
+    c = static_cast<ColourValue>(stored);
+    return std::nullopt;
 }
 
-void Win32Squares::setColour(Square s, ColourValue c)
+std::optional<ToolkitError> Win32Squares::write(Square s, ColourValue c)
 {
     HWND window = windows_[indexOf(s)];
     SetLastError(ERROR_SUCCESS);
     const LONG previous = SetWindowLongW(window, colourSlot, static_cast<LONG>(c));
     if (previous == 0 && GetLastError() != ERROR_SUCCESS)
-        fail(SquareAccess::Write, s);
+        return lastError();
     // Repaint, and tell assistive technology, only what changed.
     if (static_cast<ColourValue>(previous) == c)
-        return;
+        return std::nullopt;
     if (!InvalidateRect(window, nullptr, FALSE))
-        fail(SquareAccess::Write, s);
+        return lastError();
     NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
+    return std::nullopt;
 }
 
 } // namespace varnel::win32

@@ -19,16 +19,16 @@ inline constexpr wchar_t squareClassName[] = L"VarnelSquare";
 void registerSquareClass(HINSTANCE instance, Speaker speaker);
 
 // The squares' colours, kept with their windows. Every read and write is a
-// call that can fail; a failure throws SquareAccessError with the system's
-// error code and text.
+// call that can fail; a failure comes back with the system's error code and
+// text.
 class Win32Squares final : public BoardState {
 public:
     void attach(Square s, HWND window) { windows_[indexOf(s)] = window; }
 
-    ColourValue colour(Square s) const override;
-    void setColour(Square s, ColourValue c) override;
-
 private:
+    std::optional<ToolkitError> read(Square s, ColourValue& c) const override;
+    std::optional<ToolkitError> write(Square s, ColourValue c) override;
+
     std::array<HWND, squareCount> windows_{};
 };
 

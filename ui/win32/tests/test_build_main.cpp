@@ -29,6 +29,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int)
     if (mode == L"without-ime")
         return win32::runProgram(instance);
     win32::Form1Window window(instance);
+    if (!window.failure().empty())
+        return 1;
     if (mode == L"broken-square") {
         DestroyWindow(window.control("Label5"));
     } else if (mode == L"dpi-192") {

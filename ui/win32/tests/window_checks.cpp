@@ -460,36 +460,33 @@ void failedConstructionLeavesNothingBehind()
     HHOOK hook = SetWindowsHookExW(WH_CBT, failOneWindow, nullptr, GetCurrentThreadId());
     if (!hook)
         abortCase("cannot hook window creation: " + errorText(GetLastError()));
-    bool threw = false;
-    try {
+    bool failed = false;
+    {
         Form1Window window(instance);
-    } catch (const std::runtime_error& failure) {
-        threw = std::string_view(failure.what()).starts_with("Cannot create a control of the window");
+        failed = window.failure().starts_with("Cannot create a control of the window");
     }
     UnhookWindowsHookEx(hook);
-    check(threw, "making the window failed at its tenth control");
+    check(failed, "making the window failed at its tenth control");
     check(!threadHasAVarnelWindow(), "the half-made window is gone");
     WNDCLASSEXW cls{};
     cls.cbSize = sizeof cls;
     check(!GetClassInfoExW(instance, L"VarnelForm1", &cls), "its class is unregistered");
 
-    try {
-        Form1Window window(instance);
-        HWND main = GetParent(window.control("Label1"));
-        MSG message;
-        for (int i = 0; i < 20; ++i) {
-            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-                DispatchMessageW(&message);
-            Sleep(10);
-        }
-        POINT p{184, 51};
-        ClientToScreen(main, &p);
-        HDC screen = GetDC(nullptr);
-        checkEqual(static_cast<ColourValue>(GetPixel(screen, p.x, p.y)), blue, "the next window's background");
-        ReleaseDC(nullptr, screen);
-    } catch (const std::exception& failure) {
-        check(false, std::string("the next window could not be made: ") + failure.what());
+    Form1Window window(instance);
+    if (!window.failure().empty())
+        abortCase("the next window could not be made: " + window.failure());
+    HWND main = GetParent(window.control("Label1"));
+    MSG message;
+    for (int i = 0; i < 20; ++i) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+        Sleep(10);
     }
+    POINT p{184, 51};
+    ClientToScreen(main, &p);
+    HDC screen = GetDC(nullptr);
+    checkEqual(static_cast<ColourValue>(GetPixel(screen, p.x, p.y)), blue, "the next window's background");
+    ReleaseDC(nullptr, screen);
 }
 
 void resetRestoresTheStartQuietly()
