@@ -8,10 +8,30 @@
 
 namespace varnel {
 
-// What a front end does when the program asks: the squares, the end of the
-// program, and the words the program has for assistive technology such as a
-// screen reader, said the platform's way. It shows the program's boxes when
-// its MidEnd (ui/mid_end.h) hands them over.
+// A window of the game on one toolkit: its squares, the end of the program,
+// and the words for assistive technology such as a screen reader, said the
+// platform's way. The game itself is its MidEnd's (ui/mid_end.h).
+//
+// What a front end owes its MidEnd:
+// - It owns one MidEnd, and calls opened() once the window is built, its
+//   squares in their start colours.
+// - It hands every click on a control to click(), by the control's name,
+//   whenever it comes: under a box or after the end too (the MidEnd drops
+//   those clicks, and they are never played later).
+// - It shows each box that click() or dismissed() returns, modal, titled
+//   applicationTitle with one OK button, and with the platform's error icon
+//   when it reports a failure. It writes such a report where the platform
+//   keeps its errors, too (the standard error stream, the console).
+// - It calls dismissed() exactly once for each box, once the player has
+//   dismissed it, even where the window was closed under it, and shows the
+//   box that returns next. A box that cannot be shown counts as dismissed at
+//   once. A box never dismissed leaves every later click dropped.
+// - Its squares report a failed access by value, with the toolkit's code:
+//   nothing it does throws.
+// - endProgram() and endAfterFailure() are called from inside click() and
+//   dismissed(): they end the event loop and close or hide the window, but
+//   destroy neither the front end nor its MidEnd.
+// - announce() and describeLine() neither fail nor wait for the player.
 class FrontEnd {
 public:
     virtual ~FrontEnd() = default;
@@ -25,8 +45,8 @@ public:
     virtual void endProgram() = 0;
 
     // Ends the program as endProgram does, with a failure status: once the
-    // player has dismissed the report of a failure. Also called when the
-    // window was closed while the report was open.
+    // player has dismissed the report of a failure, or the window was closed
+    // while it was open.
     virtual void endAfterFailure() = 0;
 
     // True once the program has ended, or the window system has closed the

@@ -6,6 +6,7 @@
 #include "rules/win_check.h"
 
 #include <algorithm>
+#include <array>
 
 namespace varnel {
 
@@ -56,9 +57,21 @@ Step END_Click(FrontEnd& ui) { return endProgram(ui); }
 
 ClickHandler clickHandlerOf(std::string_view button)
 {
-    const auto found = std::find_if(buttonHandlers.begin(), buttonHandlers.end(),
-                                    [&](const ButtonHandler& h) { return h.button == button; });
-    return found == buttonHandlers.end() ? nullptr : found->click;
+    // In the moves' order: Command1 to Command16.
+    static constexpr std::array<ClickHandler, 16> moveHandlers{
+        Command1_Click,  Command2_Click,  Command3_Click,  Command4_Click,  Command5_Click,  Command6_Click,
+        Command7_Click,  Command8_Click,  Command9_Click,  Command10_Click, Command11_Click, Command12_Click,
+        Command13_Click, Command14_Click, Command15_Click, Command16_Click,
+    };
+    const auto move =
+        std::find_if(moveTable.begin(), moveTable.end(), [&](const MoveSpec& m) { return m.button == button; });
+    if (move != moveTable.end())
+        return moveHandlers[static_cast<std::size_t>(move - moveTable.begin())];
+    if (button == "RESET")
+        return RESET_Click;
+    if (button == "END")
+        return END_Click;
+    return nullptr;
 }
 
 } // namespace varnel

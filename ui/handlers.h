@@ -4,7 +4,6 @@
 
 #include "ui/front_end.h"
 
-#include <array>
 #include <string_view>
 
 namespace varnel {
@@ -23,7 +22,8 @@ struct Step {
 };
 
 // The program's own work: one handler per button click, and nothing else.
-// A MidEnd (ui/mid_end.h) runs them, one at a time, and shows their boxes.
+// A MidEnd (ui/mid_end.h) runs them, one at a time, and hands their boxes
+// to the front end.
 Step Command1_Click(FrontEnd& ui);
 Step Command2_Click(FrontEnd& ui);
 Step Command3_Click(FrontEnd& ui);
@@ -42,32 +42,6 @@ Step Command15_Click(FrontEnd& ui);
 Step Command16_Click(FrontEnd& ui);
 Step RESET_Click(FrontEnd& ui);
 Step END_Click(FrontEnd& ui);
-
-struct ButtonHandler {
-    std::string_view button;
-    ClickHandler click;
-};
-
-inline constexpr std::array<ButtonHandler, 18> buttonHandlers{{
-    {"Command1", Command1_Click},
-    {"Command2", Command2_Click},
-    {"Command3", Command3_Click},
-    {"Command4", Command4_Click},
-    {"Command5", Command5_Click},
-    {"Command6", Command6_Click},
-    {"Command7", Command7_Click},
-    {"Command8", Command8_Click},
-    {"Command9", Command9_Click},
-    {"Command10", Command10_Click},
-    {"Command11", Command11_Click},
-    {"Command12", Command12_Click},
-    {"Command13", Command13_Click},
-    {"Command14", Command14_Click},
-    {"Command15", Command15_Click},
-    {"Command16", Command16_Click},
-    {"RESET", RESET_Click},
-    {"END", END_Click},
-}};
 
 // The handler of the button with that name, or null for any other control.
 ClickHandler clickHandlerOf(std::string_view button);

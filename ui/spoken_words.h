@@ -28,8 +28,7 @@ std::string spokenSquare(Square s, ColourValue colour);
 // The line a move button shifts, from the button's side: the near slot, the
 // four cells (a run of alike cells counted) and the far slot, short enough to
 // hear out while tabbing on: "Near slot red, 2 green, 2 empty, far slot
-// empty". Reads those six squares, so it throws what the board throws for a
-// square that cannot be read.
+// empty". Reads those six squares.
 std::string spokenLine(int moveButton, const BoardState& board);
 
 // The lines of all sixteen move buttons, Command1 first.
@@ -37,8 +36,8 @@ std::array<std::string, 16> spokenLines(const BoardState& board);
 
 // What a click changed, from the board before it to the board after it:
 // each square that changed, in reading order ("Slot above column 1: red
-// piece. Row 4, column 1: empty."), then whether the board is at the start;
-// "Nothing moved." when no square changed elsewhere.
+// piece. Row 4, column 1: empty."), then "The board is at the start." when
+// it is. When no square changed, that alone, or else "Nothing moved.".
 std::string spokenChanges(const BoardState& before, const BoardState& after);
 
 } // namespace varnel
