@@ -572,6 +572,8 @@ def layout_and_stacking(page, solver):
     check(order[-2:] == ["RESET", "END"] and order[:32] == [f"Label{n}" for n in range(1, 33)], "stacking order")
     captions = page.js("return [...document.querySelectorAll('#board > button')].map(b => b.textContent)")
     check(captions == ["X"] * 16 + ["RESET", "END"], f"captions {captions}")
+    line = page.js("return document.getElementById('Command1').getAttribute('aria-description')")
+    check(line == "Near slot empty, 4 green, far slot empty", f"Command1's line at the start: {line!r}")
 
     page.wait_board(START, "the start position on screen")
     image = page.shot()
