@@ -634,6 +634,18 @@ def blocked_box_is_modal(page, solver):
     page.click("Command12")
     page.wait_board({1: GREY, 6: RED}, "Command1 and Command12 brought a red piece home")
     before = page.board()
+    # Whether the box was hidden as each "Nothing moved." came, from one
+    # observer's records of both, in the order they were made: then, the box
+    # was as its next change found it, or else as it is now.
+    page.js("""const box = document.getElementById('box'), told = document.getElementById('changes');
+        window.hiddenWhenTold = [];
+        const observer = new MutationObserver((records) => records.forEach((record, i) => {
+            if (record.target !== told || record.addedNodes[0]?.textContent.trim() !== 'Nothing moved.') return;
+            const next = records.slice(i + 1).find((later) => later.target === box);
+            hiddenWhenTold.push(next ? next.oldValue !== null : box.hidden);
+        }));
+        observer.observe(box, {attributeFilter: ['hidden'], attributeOldValue: true});
+        observer.observe(told, {childList: true});""")
     for dismiss in ("OK", Keys.ESCAPE, Keys.SPACE, Keys.ENTER):
         page.click("Command1")
         expect_box(page, BLOCKED)
@@ -651,6 +663,8 @@ def blocked_box_is_modal(page, solver):
         page.wait(page.box, f"the box closed by {dismiss!r}", lambda box: not box)
         check(page.focus() == "Command1", f"after the box ({dismiss!r}) the focus is on {page.focus()!r}, not Command1")
         check(page.board() == before, f"the board is unchanged after the box ({dismiss!r})")
+    heard = page.js("return hiddenWhenTold")
+    check(heard == [True] * 4, f"whether the box was hidden as each dismissal said \"Nothing moved.\": {heard}")
 
     # A box that cannot open (its words are gone) does not hold the game up.
     # The live region is emptied, so that the words it says next are seen.
