@@ -468,6 +468,7 @@ private slots:
         QCOMPARE(boxes.seen().first().text,
                  QStringLiteral("Varnel has to stop.\n\nReading the colour of square Label1 failed with error 0: "
                                 "the square's widget no longer exists"));
+        QCOMPARE(boxes.seen().first().icon, QMessageBox::Critical);
         QCOMPARE(square(Square::Label6)->colour(), Green); // the move stopped before its first write
         QVERIFY(!window().isVisible());
     }

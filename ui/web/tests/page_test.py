@@ -572,6 +572,8 @@ def layout_and_stacking(page, solver):
     check(order[-2:] == ["RESET", "END"] and order[:32] == [f"Label{n}" for n in range(1, 33)], "stacking order")
     captions = page.js("return [...document.querySelectorAll('#board > button')].map(b => b.textContent)")
     check(captions == ["X"] * 16 + ["RESET", "END"], f"captions {captions}")
+    line = page.js("return document.getElementById('Command1').getAttribute('aria-description')")
+    check(line == "Near slot empty, 4 green, far slot empty", f"Command1's line at the start: {line!r}")
 
     page.wait_board(START, "the start position on screen")
     image = page.shot()
@@ -632,6 +634,18 @@ def blocked_box_is_modal(page, solver):
     page.click("Command12")
     page.wait_board({1: GREY, 6: RED}, "Command1 and Command12 brought a red piece home")
     before = page.board()
+    # Whether the box was hidden as each "Nothing moved." came, from one
+    # observer's records of both, in the order they were made: then, the box
+    # was as its next change found it, or else as it is now.
+    page.js("""const box = document.getElementById('box'), told = document.getElementById('changes');
+        window.hiddenWhenTold = [];
+        const observer = new MutationObserver((records) => records.forEach((record, i) => {
+            if (record.target !== told || record.addedNodes[0]?.textContent.trim() !== 'Nothing moved.') return;
+            const next = records.slice(i + 1).find((later) => later.target === box);
+            hiddenWhenTold.push(next ? next.oldValue !== null : box.hidden);
+        }));
+        observer.observe(box, {attributeFilter: ['hidden'], attributeOldValue: true});
+        observer.observe(told, {childList: true});""")
     for dismiss in ("OK", Keys.ESCAPE, Keys.SPACE, Keys.ENTER):
         page.click("Command1")
         expect_box(page, BLOCKED)
@@ -649,6 +663,8 @@ def blocked_box_is_modal(page, solver):
         page.wait(page.box, f"the box closed by {dismiss!r}", lambda box: not box)
         check(page.focus() == "Command1", f"after the box ({dismiss!r}) the focus is on {page.focus()!r}, not Command1")
         check(page.board() == before, f"the board is unchanged after the box ({dismiss!r})")
+    heard = page.js("return hiddenWhenTold")
+    check(heard == [True] * 4, f"whether the box was hidden as each dismissal said \"Nothing moved.\": {heard}")
 
     # A box that cannot open (its words are gone) does not hold the game up.
     # The live region is emptied, so that the words it says next are seen.
@@ -710,6 +726,11 @@ def unreadable_square(page, solver):
     page.expected_errors = ("varnel: Varnel has to stop.",)
     expect_box(page, "Varnel has to stop.\n\nReading the colour of square Label5 failed with error 0: "
                      "the square's element is no longer on the page")
+    # The report the player sees is logged too, before its box opens; read
+    # here, the log holds nothing else (WebKitWebDriver gives none).
+    logged = page.errors()
+    check(page.engine == "webkit" or logged and all(page.expected_errors[0] in e for e in logged),
+          f"the console has {logged}, not the report")
     check(page.board()[6] == GREEN, "the move stopped before its first write")
     page.keys(Keys.ENTER)
     page.wait_ended("the page ended after its failure")

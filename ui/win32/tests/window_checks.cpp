@@ -568,7 +568,10 @@ void closingTheWindowEndsTheProgram()
     checkExit(program, 0, "after Close from the system menu");
 }
 
-void failedSquareIsReportedAndEndsTheProgram(std::initializer_list<const char*> clicks, const std::wstring& report)
+// Closed under its report (as "End task" does), the program still ends with
+// a failure status.
+void failedSquareIsReportedAndEndsTheProgram(std::initializer_list<const char*> clicks, const std::wstring& report,
+                                             bool closedUnderTheReport = false)
 {
     ProgramUnderTest program(testBuildPath(), L"broken-square");
     for (const char* button : clicks)
@@ -581,6 +584,11 @@ void failedSquareIsReportedAndEndsTheProgram(std::initializer_list<const char*> 
           "the report says: " + narrow(report) + "; it says: " + narrow(box->text));
     check(box->buttons.size() == 1, "the report has one button");
     check(box->hasIcon, "the report shows an error icon");
+    if (closedUnderTheReport) {
+        PostMessageW(program.window(), WM_CLOSE, 0, 0);
+        checkExit(program, 1, "after the window was closed under the report");
+        return;
+    }
     program.pressOk(*box);
     checkExit(program, 1, "after the report");
 }
@@ -593,7 +601,8 @@ void unreadableSquareEndsWithAReport()
 
 void unwritableSquareEndsWithAReport()
 {
-    failedSquareIsReportedAndEndsTheProgram({"RESET"}, L"Setting the colour of square Label5 failed with error 1400");
+    failedSquareIsReportedAndEndsTheProgram({"RESET"}, L"Setting the colour of square Label5 failed with error 1400",
+                                            true);
 }
 
 const bool registered = [] {
