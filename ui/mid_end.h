@@ -31,8 +31,9 @@ struct Box {
 //    (the blocked move's, the success box), which click returns.
 // 3. Once the player has dismissed the box, dismissed() runs the rest of the
 //    handler: after the blocked move's box, the win check, which finds no win
-//    (nothing moved); after the success box, the end of the program. So it
-//    returns no further box, but a front end shows any it returns.
+//    (nothing moved); after the success box, the end of the program. So the
+//    only box it can return is a failure's report (below); a front end
+//    shows whatever it returns.
 // 4. Once the handler has run to its end, what changed is told through the
 //    front end's describeLine and announce.
 // From click to then the click is running, and any other click is dropped:
