@@ -85,8 +85,8 @@ def main():
         base = f"http://127.0.0.1:{server.server_address[1]}/"
         page = Page(base)
         html = open(os.path.join(folder, "index.html")).read()
-        static = re.sub(r"<!-- Catches.*?</script>\n", "", html, flags=re.S)
-        static = re.sub(r"<!-- Deferred.*?</script>\n<script src=[^\n]*</script>\n", "", static, flags=re.S)
+        # Each script, with the comment before it.
+        static = re.sub(r"(<!--(?:(?!-->).)*-->\n)?<script[^>]*>.*?</script>\n", "", html, flags=re.S)
         static = re.sub(r"<link rel=\"preload\"[^\n]*\n", "", static)
         assert "<script" not in static and "preload" not in static, "the static page still loads the program"
         open(os.path.join(scratch, "static.html"), "w").write(static)
