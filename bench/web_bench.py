@@ -9,7 +9,11 @@ contentful paint), and the time from navigation until a click on Command1,
 made as soon as the board is painted, has been played: on this machine's own
 network, on a phone's "Slow 4G" (150 ms round trip, 1.6 Mbit/s) and on a
 slower link (400 ms, 400 kbit/s), from a plain server that compresses
-nothing. It prints figures; it is no test.
+nothing. For the page on each link it prints where that time goes: when each
+file was asked for and when it had all come (as the browser's Resource Timing
+has it; a file fetched twice is listed twice), when the program was handed
+to WebAssembly, compiled and started, when its start-up had made the page
+ready, and when the click was played. It prints figures; it is no test.
 
     web_bench.py PAGE-DIR [RUNS]
 """
@@ -28,7 +32,22 @@ from page_test import ChromiumPage as Page, serve  # noqa: E402
 # Notes when the board's 50 elements are on the page, and then when the
 # frame that shows them has been painted; then clicks Command1 and notes when
 # the program has played the click (its first square has changed colour).
+# Notes too when the program is handed to WebAssembly and comes back compiled
+# and instantiated (its runtime calls main next), and when main has made the
+# page ready (the page hides its "loading" line).
 WATCH = """
+window.bench = {};
+for (const name of ['instantiateStreaming', 'instantiate']) {
+    const original = self.WebAssembly && WebAssembly[name];
+    if (original) WebAssembly[name] = function (...args) {
+        bench.handed = bench.handed || performance.now();
+        return original.apply(this, args).then((result) => (bench.instantiated = performance.now(), result));
+    };
+}
+new MutationObserver(() => {
+    const starting = document.getElementById('starting');
+    if (starting && starting.hidden && window.bench.instantiated) bench.ready = bench.ready || performance.now();
+}).observe(document, {attributes: true, subtree: true, attributeFilter: ['hidden']});
 new MutationObserver((changes, observer) => {
     const board = document.getElementById('board');
     if (!board || board.children.length < 50) return;
@@ -66,8 +85,8 @@ def main():
         base = f"http://127.0.0.1:{server.server_address[1]}/"
         page = Page(base)
         html = open(os.path.join(folder, "index.html")).read()
-        static = re.sub(r"<!-- Catches.*?</script>\n", "", html, flags=re.S)
-        static = re.sub(r"<!-- Deferred.*?</script>\n<script src=[^\n]*</script>\n", "", static, flags=re.S)
+        # Each script, with the comment before it.
+        static = re.sub(r"(<!--(?:(?!-->).)*-->\n)?<script[^>]*>.*?</script>\n", "", html, flags=re.S)
         static = re.sub(r"<link rel=\"preload\"[^\n]*\n", "", static)
         assert "<script" not in static and "preload" not in static, "the static page still loads the program"
         open(os.path.join(scratch, "static.html"), "w").write(static)
@@ -106,6 +125,7 @@ def measure(page, base, runs, link, floors=None):
     names = ["index.html"] + ([] if floors else ["static.html"])
     times, paints = {name: [] for name in names}, {name: [] for name in names}  # paints: as the browser times them
     clicks = []
+    steps = {}  # each step of the page's loading: its moments, one a run
     for _ in range(runs):
         for name in names:
             page.driver.get(base + name)
@@ -120,6 +140,8 @@ def measure(page, base, runs, link, floors=None):
             paints[name].append(contentful)
             if name == "index.html":
                 clicks.append(played)
+                for step, moments in page.js(WATERFALL).items():
+                    steps.setdefault(step, []).append(moments)
     floors = floors or (statistics.median(times["static.html"]), statistics.median(paints["static.html"]))
     print(f"{link}, medians of {runs}:")
     game = statistics.median(times["index.html"])
@@ -131,7 +153,29 @@ def measure(page, base, runs, link, floors=None):
     played = statistics.median(clicks)
     print(f"  a click made at the first paint, played at {played:.1f} ms: {played / floors[1]:.2f} times the static "
           f"page's paint")
+    print("  the page's waterfall, in ms from navigation (asked for -> all come):")
+    for step, moments in sorted(steps.items(), key=lambda step: statistics.median(m[0] for m in step[1])):
+        seen = f" (in {len(moments)} of {runs} runs)" if len(moments) < runs else ""
+        print(f"    {step:28} " + " -> ".join(f"{statistics.median(m):6.1f}" for m in zip(*moments)) + seen)
     return floors
+
+
+# The moments of each step of the page's loading, by its name.
+WATERFALL = """
+const steps = [['index.html', 0, performance.getEntriesByType('navigation')[0].responseEnd]];
+const times = {};
+for (const e of performance.getEntriesByType('resource')) {
+    const name = e.name.replace(/.*\\//, '');
+    times[name] = (times[name] || 0) + 1;
+    steps.push([times[name] > 1 ? `${name}, fetch ${times[name]}` : name, e.startTime, e.responseEnd]);
+}
+const n = performance.getEntriesByType('navigation')[0];
+steps.push(['deferred scripts run', n.domInteractive, n.domContentLoadedEventStart]);
+steps.push(['wasm handed over, instantiated', bench.handed, bench.instantiated]);
+steps.push(['main() until page ready', bench.instantiated, bench.ready]);
+steps.push(['board painted, click played', boardPainted, clickPlayed]);
+return Object.fromEntries(steps.filter((s) => !s.includes(undefined)).map(([name, ...moments]) => [name, moments]));
+"""
 
 
 if __name__ == "__main__":

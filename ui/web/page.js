@@ -3,10 +3,11 @@
 // The page's side of Varnel: it hands the board's clicks to the program,
 // shows the program's boxes and words, fits the board to the screen and, at
 // the end, takes the game off the page. The board comes with the page; the
-// game itself is all in the program.
-'use strict';
+// game itself is all in the program. It goes out at the head of the
+// program's runtime, in one file: strict within, where the runtime is not.
 
 const VarnelPage = (() => {
+    'use strict';
     const board = document.getElementById('board');
     const starting = document.getElementById('starting');
     const told = document.getElementById('changes');
@@ -32,10 +33,6 @@ const VarnelPage = (() => {
                     + 'Open the page in a browser that has it.');
     const broken = (what) => cannotStart(`Varnel could not start: ${what}. Load the page again; if that does not `
                                          + 'help, unpack the page\'s folder again, with all its files.');
-    window.addEventListener('error', (event) => {
-        if (event.target instanceof HTMLScriptElement)
-            broken(`${event.target.src} did not load`);
-    }, true);
 
     // On a phone (a coarse pointer) or in a viewport too narrow for it, the
     // board fills the viewport but for a margin, scaled as a whole so that

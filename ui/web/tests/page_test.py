@@ -981,7 +981,7 @@ def offline_and_update(page, solver):
             changed = html.read().replace('<html lang="en">', '<html lang="en" data-page="new">')
             html.seek(0)
             html.write(changed)
-        with open(f"{folder}/page.js", "a") as script:
+        with open(f"{folder}/varnel.js", "a") as script:
             script.write("document.documentElement.dataset.script = 'new';\n")
         subprocess.run(["cmake", f"-DDIR={folder}", f"-DTEMPLATE={SOURCE}/ui/web/sw.js",
                         f"-DFILES={' '.join(kept_files(folder))}",
