@@ -74,4 +74,11 @@ ClickHandler clickHandlerOf(std::string_view button)
     return nullptr;
 }
 
+std::string_view buttonNumbered(int n)
+{
+    if (n >= 0 && n < static_cast<int>(moveTable.size()))
+        return moveOfButton(n + 1).button;
+    return n == 16 ? "RESET" : n == 17 ? "END" : "";
+}
+
 } // namespace varnel

@@ -46,4 +46,8 @@ Step END_Click(FrontEnd& ui);
 // The handler of the button with that name, or null for any other control.
 ClickHandler clickHandlerOf(std::string_view button);
 
+// The eighteen buttons by number from 0: Command1 to Command16, RESET, END,
+// the window's own order; empty past them. The page hands its clicks over so.
+std::string_view buttonNumbered(int n);
+
 } // namespace varnel

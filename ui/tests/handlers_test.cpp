@@ -6,6 +6,7 @@
 #include "rules/tests/probe_board.h"
 #include "rules/win_check.h"
 #include "tools/solver.h"
+#include "ui/form1.h"
 #include "ui/mid_end.h"
 #include "ui/spoken_words.h"
 
@@ -325,6 +326,14 @@ TEST(Handlers, AreFoundOnlyForTheEighteenButtons)
     EXPECT_EQ(clickHandlerOf("Label6"), nullptr);
     EXPECT_EQ(clickHandlerOf("Form1"), nullptr);
     EXPECT_EQ(clickHandlerOf("Command17"), nullptr);
+
+    // The page numbers its buttons in the window table's order.
+    int n = 0;
+    for (const ControlSpec& c : form1Controls)
+        if (c.kind == ControlKind::PushButton) {
+            EXPECT_EQ(buttonNumbered(n++), c.name);
+        }
+    EXPECT_EQ(buttonNumbered(n), "");
 }
 
 } // namespace

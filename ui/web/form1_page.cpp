@@ -4,6 +4,7 @@
 
 #include "rules/moves.h"
 #include "ui/form1.h"
+#include "ui/handlers.h"
 #include "ui/spoken_words.h"
 #include "ui/web/web_colour.h"
 
@@ -103,15 +104,12 @@ void Form1Page::describeLine(int moveButton, std::string_view words)
 } // namespace varnel::web
 
 // Where the page reports a click on a button, by its place among the page's
-// buttons, which make_page writes in the window's table order: a number
-// crosses to the program with no copying.
+// buttons, which come in the window's order: a number crosses to the program
+// with no copying.
 extern "C" EMSCRIPTEN_KEEPALIVE void varnel_click(int button)
 {
-    if (!varnel::web::thePage)
-        return;
-    for (const varnel::ControlSpec& c : varnel::form1Controls)
-        if (c.kind == varnel::ControlKind::PushButton && button-- == 0)
-            return varnel::web::thePage->click(c.name);
+    if (varnel::web::thePage)
+        varnel::web::thePage->click(varnel::buttonNumbered(button));
 }
 
 // Where the page reports that the player has dismissed the program's box.
