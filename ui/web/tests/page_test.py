@@ -54,9 +54,10 @@ WATCH_SCRIPT = (b"window.violations = []; document.addEventListener('securitypol
                 b"(e) => violations.push(`${e.violatedDirective} ${e.blockedURI}`));")
 # A browser that stops answering fails the case, not the whole run by hanging.
 RemoteConnection.set_timeout(60)
-# The page served from here has no varnel.wasm, has it only after a while,
-# or has its inline script changed, so that its policy refuses it.
-NO_WASM, SLOW_WASM, NO_INLINE = "/without-wasm", "/slow-wasm", "/no-inline"
+# The page served from here has no varnel.wasm or no varnel.js, has its
+# varnel.wasm only after a while, or has its inline script changed, so that
+# its policy refuses it.
+NO_WASM, NO_SCRIPT, SLOW_WASM, NO_INLINE = "/without-wasm", "/without-script", "/slow-wasm", "/no-inline"
 WASM_HELD = threading.Event()  # the slow page's varnel.wasm is held back until this is set
 
 
@@ -69,7 +70,7 @@ def strip(path):
     (`/~case/`, where no other case's service worker answers) or the change
     asked for."""
     path = re.sub(r"^/~\w+", "", path)
-    for variant in (NO_WASM, SLOW_WASM, NO_INLINE):
+    for variant in (NO_WASM, NO_SCRIPT, SLOW_WASM, NO_INLINE):
         path = path.removeprefix(variant)
     return path
 
@@ -140,7 +141,8 @@ def serve(folder, requests, watch=True, port=0):
             path = strip(self.path)
             if path == "/test-watch.js":
                 return self.reply(WATCH_SCRIPT, "text/javascript")
-            if path.endswith("/varnel.wasm") and NO_WASM in self.path:
+            if path.endswith("/varnel.wasm") and NO_WASM in self.path or \
+               path.endswith("/varnel.js") and NO_SCRIPT in self.path:
                 return self.send_error(404)
             if path.endswith("/varnel.wasm") and SLOW_WASM in self.path:
                 WASM_HELD.wait(60)
@@ -741,6 +743,7 @@ def start_up_failures(page, solver):
     page.expected_errors = ("varnel.wasm", "varnel.js", "manifest.json", "unsupported MIME type")
     told = lambda: page.js("return document.querySelector('.status:not([hidden])')?.textContent")
     for url, words in ((f"{page.url}{NO_WASM[1:]}/", "Varnel could not start"),
+                       (f"{page.url}{NO_SCRIPT[1:]}/", "Varnel could not start"),
                        (f"file://{page.folder}/index.html", "Serve this folder from a web server; it cannot run")):
         page.get(url)
         page.wait(told, f"the page says {words!r}", lambda text: text and text.startswith(words))
