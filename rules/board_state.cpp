@@ -22,9 +22,9 @@ Square checkedSquareAt(GridPos p)
 
 ColourValue BoardState::colour(Square s) const
 {
-    ColourValue c = Grey;
     if (failure_)
         return Grey;
+    ColourValue c = Grey;
     if (auto error = read(s, c)) {
         failure_ = SquareFailure{SquareAccess::Read, s, std::move(*error)};
         return Grey;

@@ -20,17 +20,20 @@ namespace varnel {
 //   those clicks, and they are never played later).
 // - It shows each box that click() or dismissed() returns, modal, titled
 //   applicationTitle with one OK button, and with the platform's error icon
-//   when it reports a failure. It writes such a report where the platform
-//   keeps its errors, too (the standard error stream, the console).
+//   when it reports a failure. Where the platform keeps a log of errors
+//   (the standard error stream, the browser's console), such a report goes
+//   there too.
 // - It calls dismissed() exactly once for each box, once the player has
 //   dismissed it, even where the window was closed under it, and shows the
 //   box that returns next. A box that cannot be shown counts as dismissed at
 //   once. A box never dismissed leaves every later click dropped.
-// - Its squares report a failed access by value, with the toolkit's code:
-//   nothing it does throws.
+// - Its board() implements BoardState's read and write over the window's
+//   squares (rules/board_state.h), returning the toolkit's error for an
+//   access it cannot make: nothing it does throws.
 // - endProgram() and endAfterFailure() are called from inside click() and
-//   dismissed(): they end the event loop and close or hide the window, but
-//   destroy neither the front end nor its MidEnd.
+//   dismissed(): they end the program the platform's way (its event loop
+//   ended and the window closed or hidden, or the game taken off the page),
+//   but destroy neither the front end nor its MidEnd.
 // - announce() and describeLine() neither fail nor wait for the player.
 class FrontEnd {
 public:
