@@ -5,7 +5,6 @@
 #include "rules/moves.h"
 #include "rules/win_check.h"
 
-#include <algorithm>
 #include <array>
 
 namespace varnel {
@@ -55,30 +54,26 @@ Step RESET_Click(FrontEnd& ui)
 
 Step END_Click(FrontEnd& ui) { return endProgram(ui); }
 
-ClickHandler clickHandlerOf(std::string_view button)
-{
-    // In the moves' order: Command1 to Command16.
-    static constexpr std::array<ClickHandler, 16> moveHandlers{
-        Command1_Click,  Command2_Click,  Command3_Click,  Command4_Click,  Command5_Click,  Command6_Click,
-        Command7_Click,  Command8_Click,  Command9_Click,  Command10_Click, Command11_Click, Command12_Click,
-        Command13_Click, Command14_Click, Command15_Click, Command16_Click,
-    };
-    const auto move =
-        std::find_if(moveTable.begin(), moveTable.end(), [&](const MoveSpec& m) { return m.button == button; });
-    if (move != moveTable.end())
-        return moveHandlers[static_cast<std::size_t>(move - moveTable.begin())];
-    if (button == "RESET")
-        return RESET_Click;
-    if (button == "END")
-        return END_Click;
-    return nullptr;
-}
-
 std::string_view buttonNumbered(int n)
 {
-    if (n >= 0 && n < static_cast<int>(moveTable.size()))
+    const int moves = static_cast<int>(moveTable.size());
+    if (n >= 0 && n < moves)
         return moveOfButton(n + 1).button;
-    return n == 16 ? "RESET" : n == 17 ? "END" : "";
+    return n == moves ? "RESET" : n == moves + 1 ? "END" : "";
+}
+
+ClickHandler clickHandlerOf(std::string_view button)
+{
+    // In buttonNumbered's order.
+    static constexpr std::array<ClickHandler, 18> handlers{
+        Command1_Click,  Command2_Click,  Command3_Click,  Command4_Click,  Command5_Click,  Command6_Click,
+        Command7_Click,  Command8_Click,  Command9_Click,  Command10_Click, Command11_Click, Command12_Click,
+        Command13_Click, Command14_Click, Command15_Click, Command16_Click, RESET_Click,     END_Click,
+    };
+    for (std::size_t n = 0; n < handlers.size(); ++n)
+        if (buttonNumbered(static_cast<int>(n)) == button)
+            return handlers[n];
+    return nullptr;
 }
 
 } // namespace varnel
